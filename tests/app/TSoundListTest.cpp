@@ -1,0 +1,87 @@
+#include "app/TSoundList.h"
+#include "app/tsound.h"
+
+#include <QLocale>
+#include <QStringList>
+
+#include <gtest/gtest.h>
+
+namespace {
+// Counts live records so a test can see which list releases them.
+int liveRecords = 0;
+struct TCountedSound : tsound {
+    TCountedSound() { ++liveRecords; }
+    ~TCountedSound() { --liveRecords; }
+};
+
+tsound* MakeSound(const QString& description, const QString& track = QString()) {
+    auto* sound = new TCountedSound;
+    sound->Description = description;
+    sound->ID3.Track = track;
+    return sound;
+}
+} // namespace
+
+TEST(TSoundList, NewRecordHasItsDefaults) {
+    tsound sound;
+    EXPECT_EQ(sound.Status, ssnormal);
+    EXPECT_EQ(sound.Format, sfwav);
+    EXPECT_TRUE(sound.Description.isEmpty());
+    EXPECT_EQ(sound.LengthSek, 0);
+    sound.ID3.Title = "Set directly";
+    EXPECT_FALSE(sound.ID3.HasTag); // only an editor that stores the record recomputes it
+    EXPECT_TRUE(sound.ID3.ComputeHasTag());
+}
+
+TEST(TSoundList, OwningListReleasesRecordsReferringListNone) {
+    liveRecords = 0;
+    TSoundList main;
+    for (int i = 0; i < 3; ++i)
+        main.Add(MakeSound("s"));
+    {
+        TSoundList selection(TSoundList::RefersOnly);
+        selection.Add(main.Items(0));
+        selection.Add(main.Items(2));
+        selection.Clear();
+    }
+    EXPECT_EQ(liveRecords, 3);
+    main.Clear();
+    EXPECT_EQ(liveRecords, 0);
+    EXPECT_EQ(main.Count(), 0);
+}
+
+TEST(TSoundList, SortByDescriptionUsesLocaleOrderAndKeepsTracks) {
+    QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
+    TSoundList list;
+    list.Add(MakeSound("b", "01"));
+    list.Add(MakeSound("A", "02"));
+    list.Add(MakeSound("a", "03"));
+    list.Add(MakeSound("C", "04"));
+    list.SortByDescription();
+    QStringList order;
+    for (tsound* sound : list)
+        order << sound->Description + sound->ID3.Track;
+    // A locale collation puts letters together regardless of case (a byte compare would put
+    // every capital first); lower case comes before upper case for the same letter.
+    EXPECT_EQ(order, QStringList({"a03", "A02", "b01", "C04"}));
+}
+
+TEST(SoundTypes, FormatTexts) {
+    struct Row {
+        TAudioFormat format;
+        const char* text;
+        const char* extension;
+    };
+    for (const Row& row : {Row{sfwav, "wav", ".wav"}, Row{sfmp3, "mp3", ".mp3"},
+                           Row{sfFLAC, "flac", ".flac"}, Row{sfwp, "wp", ".wp"},
+                           Row{sfAIFF, "aiff", ".aif"}}) {
+        EXPECT_EQ(AudioFormatText(row.format), row.text);
+        EXPECT_EQ(AudioFormatExtension(row.format), row.extension);
+        TAudioFormat parsed = sfmp3;
+        EXPECT_TRUE(AudioFormatFromText(row.text, parsed));
+        EXPECT_EQ(parsed, row.format);
+    }
+    TAudioFormat unchanged = sfmp3;
+    EXPECT_FALSE(AudioFormatFromText("WAV", unchanged));
+    EXPECT_EQ(unchanged, sfmp3);
+}
