@@ -1,0 +1,218 @@
+#include "cdimport/TCDcontrol.h"
+
+#include "app/EAppError.h"
+#include "app/IUserMessages.h"
+#include "cdimport/IProgramExit.h"
+#include "cdimport/TRipThread.h"
+#include "cdimport/TWavHeader.h"
+
+#include <QFile>
+
+#include <cmath>
+
+namespace {
+constexpr int maxDrives = 10;
+constexpr qint64 cdBytesPerSecond = 176400;
+// Blocks between two progress updates, counted across rips.
+constexpr int blocksPerProgressUpdate = 50;
+
+int RoundHalfEven(double value) { return int(std::nearbyint(value)); }
+} // namespace
+
+TCDcontrol::TCDcontrol(std::unique_ptr<ICdDrives> drives, std::unique_ptr<IAudioOutput> output,
+                       QObject* parent)
+    : QObject(parent), drives_(std::move(drives)), output_(std::move(output)) {
+    OpenOutput();
+}
+
+TCDcontrol::~TCDcontrol() {
+    if (ripThread_) {
+        cancelRequest_ = true;
+        ripThread_->wait();
+        delete ripThread_;
+    }
+}
+
+void TCDcontrol::OpenOutput() {
+    if (!output_->Init())
+        EndProgram("Can't initialize device");
+}
+
+void TCDcontrol::EndProgram(const QString& message) {
+    UserMessages().ShowMessage(message);
+    ProgramExit().Exit(1);
+}
+
+// ---- Drives and discs
+
+int TCDcontrol::ListDrives(QStringList& list) {
+    int count = 0;
+    for (; count < maxDrives; ++count) {
+        const std::optional<TCdDriveInfo> info = drives_->Info(count);
+        if (!info)
+            break;
+        list.append(QString("%1: %2 - %3").arg(info->Name, info->Vendor, info->Product));
+    }
+    if (count == 0)
+        EndProgram("No CD drives found");
+    drive_ = 0;
+    return count;
+}
+
+QStringList TCDcontrol::ListDrives() {
+    QStringList list;
+    ListDrives(list);
+    return list;
+}
+
+bool TCDcontrol::IsDoorOpen() { return drives_->IsDoorOpen(drive_); }
+
+int TCDcontrol::GetTrackCount() { return drives_->TrackCount(drive_); }
+
+int TCDcontrol::TrackSeconds(qint64 bytes) { return int(bytes / cdBytesPerSecond); }
+
+void TCDcontrol::ReadTrackList(QStringList& list, TTrackLengthArray& lengths) {
+    const int count = GetTrackCount();
+    if (count == -1)
+        return;
+    lengths.resize(count);
+    for (int track = 0; track < count; ++track) {
+        QString name = QString::asprintf("Track %.2d", track + 1);
+        const qint64 bytes = drives_->TrackLength(drive_, track);
+        if (bytes == -1) {
+            name += " (data)";
+            lengths[track] = -1;
+        } else {
+            lengths[track] = TrackSeconds(bytes);
+        }
+        list.append(name);
+    }
+}
+
+QString TCDcontrol::GetDiscId() { return drives_->CddbId(drive_); }
+
+// ---- Preview
+
+void TCDcontrol::PlayTrack(int track) {
+    if (ripping_)
+        return;
+    preview_.reset();
+    // Plain reads: a preview must start at once, and a click now and then does no harm.
+    preview_ = output_->CreatePlayer(drives_->OpenTrack(drive_, track, TCdReadMode::Plain));
+    if (preview_)
+        preview_->Play();
+    lastPreviewTrack_ = track;
+}
+
+void TCDcontrol::StopPreview() {
+    if (ripping_)
+        return;
+    if (IsPreviewPlaying())
+        preview_->Stop();
+}
+
+void TCDcontrol::TogglePreview() {
+    if (ripping_)
+        return;
+    if (IsPreviewPlaying())
+        preview_->Stop();
+    else
+        PlayTrack(lastPreviewTrack_);
+}
+
+void TCDcontrol::SetPreviewVolume(float volume) {
+    if (preview_)
+        preview_->SetVolume(volume);
+}
+
+void TCDcontrol::SeekPreview(int percent) {
+    if (IsPreviewPlaying())
+        preview_->SetPosition(RoundHalfEven(double(preview_->Length()) * (percent / 100.0)));
+}
+
+int TCDcontrol::PreviewPercent() const {
+    // Without a stream, or at the end of an empty one, the preview counts as finished.
+    if (!preview_ || preview_->Length() <= 0)
+        return 100;
+    return RoundHalfEven(double(preview_->Position()) / double(preview_->Length()) * 100.0);
+}
+
+double TCDcontrol::PreviewSeconds() const {
+    return preview_ ? preview_->Format().BytesToSeconds(preview_->Position()) : 0.0;
+}
+
+bool TCDcontrol::IsPreviewPlaying() const { return preview_ && preview_->IsPlaying(); }
+
+// ---- Ripper
+
+void TCDcontrol::RipTrack(const QString& fileName, int track) {
+    if (ripping_)
+        throw EAppError("A track is already being ripped.");
+    ripping_ = true;
+    std::unique_ptr<IPcmSource> source = drives_->OpenTrack(drive_, track, ripReadMode_);
+    cancelRequest_ = false;
+    ripError_.clear();
+    SetStatus("Starting..");
+    std::unique_ptr<QFile> file;
+    try {
+        file = CreateWavFile(fileName, source.get());
+    } catch (...) {
+        ripping_ = false;
+        throw;
+    }
+    ripThread_ = new TRipThread(std::move(source), std::move(file), cancelRequest_);
+    connect(ripThread_, &TRipThread::BlockCopied, this, &TCDcontrol::RipBlockCopied,
+            Qt::QueuedConnection);
+    connect(ripThread_, &QThread::finished, this, &TCDcontrol::RipThreadFinished,
+            Qt::QueuedConnection);
+    ripThread_->start();
+}
+
+std::unique_ptr<QFile> TCDcontrol::CreateWavFile(const QString& fileName, const IPcmSource* source) {
+    // A track that could not be opened still gets a header; CD audio's layout is the natural one.
+    const TPcmFormat format = source ? source->Format() : TPcmFormat{};
+    const int channels = format.Channels == 1 ? 1 : 2;
+    const int bits = format.BitsPerSample == 8 ? 8 : 16;
+
+    auto file = std::make_unique<QFile>(fileName);
+    if (!file->open(QIODevice::WriteOnly | QIODevice::Truncate))
+        throw EAppError(QString("Cannot create file \"%1\". %2").arg(fileName, file->errorString()));
+    const QByteArray header = TWavHeader::Build(channels, bits);
+    if (file->write(header) != header.size())
+        throw EAppError(QString("Cannot write file \"%1\". %2").arg(fileName, file->errorString()));
+    return file;
+}
+
+void TCDcontrol::CancelRip() { cancelRequest_ = true; }
+
+void TCDcontrol::RipBlockCopied(qint64 position, qint64 length) {
+    if (++blockCounter_ <= blocksPerProgressUpdate)
+        return;
+    percent_ = length > 0 ? int(position * 100 / length) : 0;
+    Notify(OnProgress);
+    SetStatus(QString("Ripped %1%").arg(percent_));
+    blockCounter_ = 0;
+}
+
+void TCDcontrol::RipThreadFinished() {
+    ripThread_->wait();
+    ripThread_->TakeSource().reset();
+    std::unique_ptr<QFile> file = ripThread_->TakeFile();
+    ripError_ = ripThread_->ErrorText();
+    delete ripThread_;
+    ripThread_ = nullptr;
+
+    SetStatus("Closing file ...");
+    if (!TWavHeader::PatchSizes(*file) && ripError_.isEmpty())
+        ripError_ = file->errorString();
+    file->close();
+    SetStatus(ripError_.isEmpty() ? QString("Done") : ripError_);
+    // Cleared before the notification: its receiver may start the next rip at once.
+    ripping_ = false;
+    Notify(OnRipDone);
+}
+
+void TCDcontrol::SetStatus(const QString& text) {
+    statusText_ = text;
+    Notify(OnStatus);
+}

@@ -1,0 +1,105 @@
+#pragma once
+
+#include "cdimport/IAudioOutput.h"
+#include "cdimport/ICdDriveList.h"
+#include "cdimport/ICdDrives.h"
+#include "cdimport/TNotification.h"
+
+#include <QList>
+#include <QObject>
+#include <QStringList>
+
+#include <atomic>
+#include <memory>
+
+class QFile;
+class TRipThread;
+
+// Whole seconds per track, -1 for a data track.
+using TTrackLengthArray = QList<int>;
+
+// The program's one door to the CD drives: drive list, disc contents, disc id, door state,
+// preview of CD tracks and the ripper. Lives on the GUI thread; the rip itself copies on a
+// worker thread and reports back here, so every field below is read and changed on the GUI
+// thread only.
+class TCDcontrol : public QObject, public ICdDriveList {
+    Q_OBJECT
+public:
+    // Opens the audio output; when it cannot, tells the user and ends the program.
+    TCDcontrol(std::unique_ptr<ICdDrives> drives, std::unique_ptr<IAudioOutput> output,
+               QObject* parent = nullptr);
+    ~TCDcontrol() override;
+
+    // Appends one line per drive, returns the count and selects drive 0. With no drive at
+    // all it tells the user and ends the program.
+    int ListDrives(QStringList& list);
+    QStringList ListDrives() override;
+    void SelectDrive(int drive) { drive_ = drive; }
+    int SelectedDrive() const { return drive_; }
+
+    bool IsDoorOpen();
+    int GetTrackCount();
+    void ReadTrackList(QStringList& list, TTrackLengthArray& lengths);
+    QString GetDiscId();
+    // Whole seconds of CD audio in `bytes`, truncated.
+    static int TrackSeconds(qint64 bytes);
+
+    // Preview of a CD track (tracks count from 0). Every call does nothing while ripping.
+    void PlayTrack(int track);
+    void StopPreview();
+    void TogglePreview();
+    void SetPreviewVolume(float volume);
+    void SeekPreview(int percent);
+    int PreviewPercent() const;
+    double PreviewSeconds() const;
+    bool IsPreviewPlaying() const;
+    // The output, for previews of sound files.
+    IAudioOutput& AudioOutput() { return *output_; }
+
+    // Starts ripping `track` of the selected drive into `fileName` and returns; OnRipDone
+    // follows when the file is closed, also after a cancel. Throws EAppError when the file
+    // cannot be created (nothing is written then) or a rip is already running.
+    void RipTrack(const QString& fileName, int track);
+    // The running rip stops after the block it is copying and keeps a valid, shorter file.
+    void CancelRip();
+    // Secure (verified) reads by default; plain reads are faster on a clean disc.
+    void SetRipReadMode(TCdReadMode mode) { ripReadMode_ = mode; }
+
+    int Percent() const { return percent_; }
+    const QString& StatusText() const { return statusText_; }
+    bool Ripping() const { return ripping_; }
+    // Why the last rip ended before the end of the track (read or write error); empty when
+    // it completed or was cancelled.
+    const QString& RipError() const { return ripError_; }
+    bool DiscLoaded() const { return discLoaded_; }
+    void SetDiscLoaded(bool loaded) { discLoaded_ = loaded; }
+
+    TNotification OnStatus;   // after every change of StatusText
+    TNotification OnProgress; // after every change of Percent
+    TNotification OnRipDone;  // when a rip has closed its file
+
+private slots:
+    void RipBlockCopied(qint64 position, qint64 length);
+    void RipThreadFinished();
+
+private:
+    void OpenOutput();
+    void EndProgram(const QString& message);
+    void SetStatus(const QString& text);
+    std::unique_ptr<QFile> CreateWavFile(const QString& fileName, const IPcmSource* source);
+
+    std::unique_ptr<ICdDrives> drives_;
+    std::unique_ptr<IAudioOutput> output_;
+    int drive_ = 0;
+    int lastPreviewTrack_ = 0;
+    int percent_ = 0;
+    QString statusText_;
+    bool ripping_ = false;
+    int blockCounter_ = 0;
+    std::unique_ptr<IAudioPlayer> preview_;
+    std::atomic<bool> cancelRequest_ = false;
+    bool discLoaded_ = false;
+    TCdReadMode ripReadMode_ = TCdReadMode::Secure;
+    TRipThread* ripThread_ = nullptr;
+    QString ripError_;
+};

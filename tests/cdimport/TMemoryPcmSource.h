@@ -1,0 +1,32 @@
+#pragma once
+
+#include "cdimport/IPcmSource.h"
+
+#include <QByteArray>
+
+#include <algorithm>
+#include <cstring>
+
+// CD-format PCM held in memory, for fake drives.
+class TMemoryPcmSource : public IPcmSource {
+public:
+    explicit TMemoryPcmSource(QByteArray samples) : samples_(std::move(samples)) {}
+
+    TPcmFormat Format() const override { return {}; }
+    qint64 Length() const override { return samples_.size(); }
+    qint64 Position() const override { return position_; }
+    bool IsActive() const override { return position_ < samples_.size(); }
+    qint64 Read(char* buffer, qint64 maxBytes) override {
+        const qint64 count = std::min(maxBytes, samples_.size() - position_);
+        std::memcpy(buffer, samples_.constData() + position_, size_t(count));
+        position_ += count;
+        return count;
+    }
+    void Seek(qint64 bytePosition) override {
+        position_ = std::clamp<qint64>(bytePosition, 0, samples_.size());
+    }
+
+private:
+    QByteArray samples_;
+    qint64 position_ = 0;
+};

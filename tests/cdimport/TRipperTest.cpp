@@ -1,0 +1,136 @@
+#include "app/EAppError.h"
+#include "cdimport/TCDcontrol.h"
+#include "cdimport/TCdImageWriter.h"
+#include "cdimport/TFakeAudioOutput.h"
+#include "cdimport/TLibcdioDrives.h"
+#include "cdimport/WaitForRipEnd.h"
+#include "common/TTestDir.h"
+
+#include <QFileInfo>
+#include <QtEndian>
+
+#include <gtest/gtest.h>
+
+namespace {
+using TTrack = TCdImageWriter::TTrack;
+
+quint32 UInt32At(const QByteArray& bytes, int offset) {
+    return qFromLittleEndian<quint32>(bytes.constData() + offset);
+}
+quint16 UInt16At(const QByteArray& bytes, int offset) {
+    return qFromLittleEndian<quint16>(bytes.constData() + offset);
+}
+
+// A disc image of a 750-sector (1,764,000-byte) tone and a data track, ripped by the real
+// libcdio and paranoia reads.
+class TRipperTest : public ::testing::Test {
+protected:
+    TRipperTest() {
+        bin = TCdImageWriter::Write(dir.File("discs"), "Disc", {TTrack{750}, TTrack{300, 0, true}});
+        cd = std::make_unique<TCDcontrol>(std::make_unique<TLibcdioDrives>(dir.File("discs"), false),
+                                          std::make_unique<TFakeAudioOutput>());
+        cd->OnStatus = [this] { statuses.append(cd->StatusText()); };
+        cd->OnRipDone = [this] { ++ripsDone; };
+    }
+
+    QByteArray Rip(const QString& name, int track) {
+        cd->RipTrack(dir.File(name), track);
+        EXPECT_TRUE(WaitForRipEnd(*cd));
+        return dir.Read(name);
+    }
+
+    TTestDir dir;
+    QByteArray bin;
+    std::unique_ptr<TCDcontrol> cd;
+    QStringList statuses;
+    int ripsDone = 0;
+};
+} // namespace
+
+TEST_F(TRipperTest, RippedFileHoldsTheHeaderAndTheImageSamples) {
+    const QByteArray wav = Rip("one.wav", 0);
+
+    ASSERT_EQ(wav.size(), 1764044);
+    EXPECT_EQ(wav.left(4), "RIFF");
+    EXPECT_EQ(UInt32At(wav, 4), 1764036u);
+    EXPECT_EQ(wav.mid(8, 8), "WAVEfmt ");
+    EXPECT_EQ(UInt32At(wav, 16), 16u);
+    EXPECT_EQ(UInt16At(wav, 20), 1);
+    EXPECT_EQ(UInt16At(wav, 22), 2);
+    EXPECT_EQ(UInt32At(wav, 24), 44100u);
+    EXPECT_EQ(UInt32At(wav, 28), 176400u);
+    EXPECT_EQ(UInt16At(wav, 32), 4);
+    EXPECT_EQ(UInt16At(wav, 34), 16);
+    EXPECT_EQ(wav.mid(36, 4), "data");
+    EXPECT_EQ(UInt32At(wav, 40), 1764000u);
+    EXPECT_TRUE(wav.mid(44) == bin.left(1764000));
+    EXPECT_EQ(ripsDone, 1);
+    EXPECT_FALSE(cd->Ripping());
+    EXPECT_EQ(cd->RipError(), "");
+}
+
+TEST_F(TRipperTest, StatusTextsAndAProgressCounterThatCarriesOver) {
+    // 177 blocks: progress after blocks 51, 102 and 153; 24 blocks stay counted.
+    Rip("first.wav", 0);
+    EXPECT_EQ(statuses, (QStringList{"Starting..", "Ripped 28%", "Ripped 57%", "Ripped 86%",
+                                     "Closing file ...", "Done"}));
+    EXPECT_EQ(cd->Percent(), 86);
+
+    // The next rip's first update comes after 27 blocks.
+    statuses.clear();
+    Rip("second.wav", 0);
+    EXPECT_EQ(statuses.mid(0, 2), (QStringList{"Starting..", "Ripped 15%"}));
+}
+
+TEST_F(TRipperTest, CancelLeavesAValidShorterFile) {
+    cd->RipTrack(dir.File("cut.wav"), 0);
+    cd->CancelRip();
+    ASSERT_TRUE(WaitForRipEnd(*cd));
+    const QByteArray wav = dir.Read("cut.wav");
+
+    ASSERT_GT(wav.size(), 44);
+    EXPECT_LT(wav.size(), 1764044);
+    EXPECT_EQ(UInt32At(wav, 4), quint32(wav.size() - 8));
+    EXPECT_EQ(UInt32At(wav, 40), quint32(wav.size() - 44));
+    EXPECT_TRUE(wav.mid(44) == bin.left(wav.size() - 44));
+    EXPECT_EQ(ripsDone, 1);
+    EXPECT_EQ(statuses.last(), "Done");
+}
+
+TEST_F(TRipperTest, UncreatableFileRaisesBeforeWritingAndClearsRipping) {
+    const QString path = dir.File("missing folder/x.wav");
+    try {
+        cd->RipTrack(path, 0);
+        FAIL() << "no error raised";
+    } catch (const EAppError& error) {
+        EXPECT_TRUE(error.Text().contains(path)) << error.Text().toStdString();
+    }
+    EXPECT_FALSE(cd->Ripping());
+    EXPECT_FALSE(QFileInfo::exists(path));
+    EXPECT_EQ(ripsDone, 0);
+
+    // Previews work again.
+    cd->PlayTrack(0);
+    EXPECT_TRUE(cd->IsPreviewPlaying());
+}
+
+TEST_F(TRipperTest, DataTrackGivesAHeaderWithoutSamples) {
+    const QByteArray wav = Rip("data.wav", 1);
+    ASSERT_EQ(wav.size(), 44);
+    EXPECT_EQ(UInt32At(wav, 4), 36u);
+    EXPECT_EQ(UInt32At(wav, 40), 0u);
+    EXPECT_EQ(ripsDone, 1);
+}
+
+TEST_F(TRipperTest, NextRipCanStartFromTheDoneNotification) {
+    int started = 0;
+    cd->OnRipDone = [&] {
+        if (++started == 1)
+            cd->RipTrack(dir.File("chained.wav"), 0);
+    };
+    cd->RipTrack(dir.File("first.wav"), 0);
+    ASSERT_TRUE(WaitForRipEnd(*cd));
+    ASSERT_TRUE(WaitForRipEnd(*cd));
+    EXPECT_EQ(started, 2);
+    EXPECT_EQ(dir.Read("chained.wav").size(), 1764044);
+}
