@@ -1,0 +1,103 @@
+#include "naming/NameBuilders.h"
+
+#include "app/EAppError.h"
+#include "app/TSoundList.h"
+#include "app/tsound.h"
+#include "naming/FixDuplicates.h"
+#include "naming/MakeGoodString.h"
+
+#include <functional>
+
+namespace {
+// What differs between the two builders.
+struct TBuilderRules {
+    int shortLength;
+    std::function<QString(int track, const QString& trackText)> formatTrack;
+};
+
+int TrackNumber(const QString& trackText) {
+    bool ok = false;
+    const int track = trackText.toInt(&ok, 10);
+    if (!ok)
+        throw EAppError(QStringLiteral("'%1' is not a valid integer value").arg(trackText));
+    return track;
+}
+
+QString DiscText(const QString& disc) {
+    if (disc.isEmpty())
+        return QString();
+    return QStringLiteral("Disc ") + disc.section(u'/', 0, 0);
+}
+
+// The replacements run one after another on the whole name, so a token inside a value
+// inserted earlier is replaced by a later step; that order is part of the naming rules.
+QString NameFromMask(const tsound& sound, const QString& mask, const QString& customText,
+                     const TBuilderRules& rules) {
+    const TmyID3tag& id3 = sound.ID3;
+    const int track = TrackNumber(id3.Track);
+    QString n = mask;
+    n.replace(QLatin1String("%FDes;"), sound.Description);
+    n.replace(QLatin1String("%SDes;"), sound.Description.left(rules.shortLength));
+    n.replace(QLatin1String("%Art;"), id3.Artist);
+    n.replace(QLatin1String("%Alb;"), id3.Album);
+    n.replace(QLatin1String("%Tit;"), sound.Description);
+    if (n.contains(QLatin1String("%Trc;")))
+        n.replace(QLatin1String("%Trc;"), rules.formatTrack(track, id3.Track));
+    n.replace(QLatin1String("%Cst;"), customText);
+    n.replace(QLatin1String("%Ser;"), id3.Artist);
+    n.replace(QLatin1String("%CD;"), id3.Album);
+    n.replace(QLatin1String("%Yea;"), id3.Year);
+    n.replace(QLatin1String("%Prod;"), id3.Publisher);
+    n.replace(QLatin1String("%Label;"), id3.Publisher);
+    n.replace(QLatin1String("%Disc;"), DiscText(id3.Disc));
+    n = MakeGoodString(n);
+    if (n.startsWith(QLatin1String("- ")))
+        n.remove(0, 2);
+    return n;
+}
+
+void BuildNames(TSoundList& sounds, const TFileNameOptions& naming, const TBuilderRules& rules,
+                const std::function<TAudioFormat(const tsound&)>& formatOf) {
+    QStringList names;
+    names.reserve(sounds.Count());
+    for (tsound* sound : sounds) {
+        sound->filename = NameFromMask(*sound, naming.Mask, naming.CustomText, rules);
+        names.append(sound->filename);
+    }
+    FixDuplicates(names);
+    for (int i = 0; i < sounds.Count(); ++i) {
+        tsound* sound = sounds.Items(i);
+        sound->filename = names[i] + AudioFormatExtension(formatOf(*sound));
+    }
+}
+
+const char* RenamePadding(int soundCount) {
+    if (soundCount >= 1000)
+        return "%.4d";
+    if (soundCount >= 100)
+        return "%.3d";
+    return "%.2d";
+}
+} // namespace
+
+void BuildImportNames(TSoundList& sounds, const TFileNameOptions& naming, int shortCount,
+                      TAudioFormat outputFormat) {
+    const TBuilderRules rules{shortCount, [](int track, const QString& trackText) {
+                                  return track > 9 ? trackText
+                                                   : QStringLiteral("0") + QString::number(track);
+                              }};
+    BuildNames(sounds, naming, rules, [outputFormat](const tsound&) { return outputFormat; });
+}
+
+void BuildRenameNames(TSoundList& sounds, const TFileNameOptions& naming, bool renameFiles) {
+    if (!renameFiles) {
+        for (tsound* sound : sounds)
+            sound->filename = sound->Comment;
+        return;
+    }
+    const char* padding = RenamePadding(sounds.Count());
+    const TBuilderRules rules{25, [padding](int track, const QString&) {
+                                  return QString::asprintf(padding, track);
+                              }};
+    BuildNames(sounds, naming, rules, [](const tsound& sound) { return sound.Format; });
+}

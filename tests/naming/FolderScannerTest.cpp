@@ -1,0 +1,164 @@
+#include "app/TSoundList.h"
+#include "app/tsound.h"
+#include "common/TTestDir.h"
+#include "naming/LoadFolder.h"
+#include "naming/TFindFile.h"
+
+#include <QDir>
+
+#include <gtest/gtest.h>
+
+namespace {
+TEST(TFindFile, PathKeepsPreviousWhenNewOneIsMissingOrEmpty) {
+    TTestDir dir;
+    TFindFile finder;
+    EXPECT_EQ(finder.Path(), QDir::currentPath() + "/");
+    finder.SetPath(dir.Path());
+    EXPECT_EQ(finder.Path(), dir.Path() + "/");
+    finder.SetPath(dir.File("missing"));
+    EXPECT_EQ(finder.Path(), dir.Path() + "/");
+    finder.SetPath("");
+    EXPECT_EQ(finder.Path(), dir.Path() + "/");
+    finder.SetPath(dir.Write("file.wav", "")); // a file is no folder
+    EXPECT_EQ(finder.Path(), dir.Path() + "/");
+}
+
+TEST(TFindFile, MasksIgnoreCaseAndSubfoldersOnlyOnRequest) {
+    TTestDir dir;
+    dir.Write("a.WAV", "");
+    dir.Write("b.txt", "");
+    dir.Write("sub/c.wav", "");
+    TFindFile finder;
+    finder.SetPath(dir.Path());
+    finder.MultiMask = {"*.wav"};
+    QStringList reported;
+    finder.onFound = [&](const QString& value) { reported.append(value); };
+    EXPECT_EQ(finder.SearchByMasks(), QStringList{dir.Path() + "/a.WAV"});
+    EXPECT_EQ(reported, QStringList{dir.Path() + "/a.WAV"});
+
+    finder.InSubFolders = true;
+    QStringList found = finder.SearchByMasks();
+    found.sort();
+    EXPECT_EQ(found, QStringList({dir.Path() + "/a.WAV", dir.Path() + "/sub/c.wav"}));
+}
+
+TEST(TFindFile, SingleMaskAndStopSearch) {
+    TTestDir dir;
+    for (const char* name : {"1.xml", "2.xml", "3.xml", "4.txt"})
+        dir.Write(name, "");
+    TFindFile finder;
+    finder.SetPath(dir.Path());
+    finder.FileMask = "*.xml";
+    EXPECT_EQ(finder.SearchByMask().size(), 3);
+    finder.onFound = [&](const QString&) { finder.StopSearch(); };
+    EXPECT_EQ(finder.SearchByMask().size(), 1);
+    EXPECT_EQ(finder.SearchByMask().size(), 1); // a new search clears the stop
+}
+
+TEST(TFindFile, MultiMaskSearchSwallowsErrors) {
+    TTestDir dir;
+    dir.Write("a.wav", "");
+    dir.Write("b.wav", "");
+    TFindFile finder;
+    finder.SetPath(dir.Path());
+    finder.MultiMask = {"*.wav"};
+    finder.onFound = [](const QString&) { throw std::runtime_error("listener failed"); };
+    EXPECT_EQ(finder.SearchByMasks().size(), 1);
+    EXPECT_EQ(finder.LastError(), "Search error");
+}
+
+TEST(LoadFolder, MakesOneRecordPerSoundFileFromItsName) {
+    TTestDir dir;
+    for (const char* name : {"b.WAV", "a.mp3", "c.aif", "d.flac", "e.aiff", "f.txt"})
+        dir.Write(name, "");
+    dir.Write("sub/g.wav", "");
+    TSoundList sounds;
+    int changes = 0;
+    TFileNameOptions naming; // "%FDes;"
+    LoadFolder(dir.Path(), sounds, naming, true, [&] { ++changes; });
+    EXPECT_EQ(changes, 2);
+
+    struct TExpected {
+        const char* name;
+        const char* description;
+        TAudioFormat format;
+        const char* newName;
+    };
+    const TExpected expected[] = {{"a.mp3", "a", sfmp3, "a.mp3"},
+                                  {"b.WAV", "b", sfwav, "b.wav"},
+                                  {"c.aif", "c", sfAIFF, "c.aif"}};
+    ASSERT_EQ(sounds.Count(), 3);
+    for (int i = 0; i < 3; ++i) {
+        const tsound& s = *sounds.Items(i);
+        SCOPED_TRACE(expected[i].name);
+        EXPECT_EQ(s.Status, ssRenameTag);
+        EXPECT_EQ(s.path, dir.Path() + "/" + expected[i].name);
+        EXPECT_EQ(s.Comment, expected[i].name);
+        EXPECT_EQ(s.filename, expected[i].newName);
+        EXPECT_EQ(s.Description, expected[i].description);
+        EXPECT_EQ(s.Format, expected[i].format);
+        EXPECT_EQ(s.ID3.Track, QString::number(i + 1));
+        EXPECT_FALSE(s.ID3.HasTag);
+        EXPECT_TRUE(s.ID3.Artist.isEmpty());
+        EXPECT_EQ(s.bwav, "%SoundDescription;");
+        EXPECT_EQ(s.bWav2, "%Publisher;");
+        EXPECT_EQ(s.bWav3, "%CD;");
+        EXPECT_TRUE(s.XMLdata.isEmpty());
+    }
+}
+
+TEST(LoadFolder, NamesFromTheRenameMaskAndTheNameOnDisk) {
+    TTestDir dir;
+    dir.Write("Dog bark.wav", "");
+    TSoundList sounds;
+    TFileNameOptions naming;
+    naming.Mask = "%Trc; - %FDes;";
+    LoadFolder(dir.Path(), sounds, naming, true, {});
+    ASSERT_EQ(sounds.Count(), 1);
+    EXPECT_EQ(sounds.Items(0)->Description, "Dog bark");
+    EXPECT_EQ(sounds.Items(0)->Comment, "Dog bark.wav");
+    EXPECT_EQ(sounds.Items(0)->filename, "01 - Dog bark.wav");
+    LoadFolder(dir.Path(), sounds, naming, false, {});
+    EXPECT_EQ(sounds.Items(0)->filename, "Dog bark.wav");
+}
+
+TEST(LoadFolder, MissingFolderEmptiesTheList) {
+    TTestDir dir;
+    dir.Write("a.wav", "");
+    TSoundList sounds;
+    LoadFolder(dir.Path(), sounds, TFileNameOptions(), true, {});
+    ASSERT_EQ(sounds.Count(), 1);
+    int changes = 0;
+    LoadFolder(dir.File("missing"), sounds, TFileNameOptions(), true, [&] { ++changes; });
+    EXPECT_EQ(sounds.Count(), 0);
+    EXPECT_EQ(changes, 1);
+    LoadFolder("", sounds, TFileNameOptions(), true, {});
+    EXPECT_EQ(sounds.Count(), 0);
+}
+
+TEST(LoadFolder, AnotherFolderReplacesTheWholeList) {
+    TTestDir one, two;
+    one.Write("a.wav", "");
+    two.Write("x.wav", "");
+    two.Write("y.wav", "");
+    TSoundList sounds;
+    LoadFolder(one.Path(), sounds, TFileNameOptions(), true, {});
+    sounds.Items(0)->Description = "edited";
+    LoadFolder(two.Path(), sounds, TFileNameOptions(), true, {});
+    ASSERT_EQ(sounds.Count(), 2);
+    EXPECT_EQ(sounds.Items(0)->Description, "x");
+    EXPECT_EQ(sounds.Items(1)->Description, "y");
+}
+
+TEST(LoadFolder, OrdersByFullPathIgnoringCase) {
+    TTestDir dir;
+    for (const char* name : {"B.wav", "a.wav", "C.mp3", "c.wav"})
+        dir.Write(name, "");
+    TSoundList sounds;
+    LoadFolder(dir.Path(), sounds, TFileNameOptions(), true, {});
+    QStringList order;
+    for (const tsound* s : sounds)
+        order.append(s->Comment);
+    EXPECT_EQ(order, QStringList({"a.wav", "B.wav", "C.mp3", "c.wav"}));
+}
+} // namespace
