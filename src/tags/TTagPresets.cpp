@@ -1,0 +1,106 @@
+#include "tags/TTagPresets.h"
+
+#include "app/IUserMessages.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+
+#include <pugixml.hpp>
+
+#include <algorithm>
+
+namespace {
+const QString presetExtension = QStringLiteral(".xml");
+
+QString TextOf(const pugi::xml_node& node) { return QString::fromUtf8(node.text().get()); }
+
+void AddText(pugi::xml_node parent, const char* name, const QString& text) {
+    parent.append_child(name).text().set(text.toUtf8().constData());
+}
+
+// The name becomes a file name as typed; only what would put the file elsewhere is refused.
+bool IsUsableName(const QString& name) {
+    return !name.contains(QLatin1Char('/')) && !name.contains(QChar(0)) &&
+           name != QStringLiteral(".") && name != QStringLiteral("..");
+}
+
+// The quotes keep leading and trailing line breaks and spaces of the iXML text intact.
+QString Quoted(const QString& text) { return QLatin1Char('"') + text + QLatin1Char('"'); }
+
+// Drops the last character, then the first, whatever they are.
+QString Unquoted(QString text) {
+    text.chop(1);
+    return text.mid(1);
+}
+} // namespace
+
+TTagPresets::TTagPresets(const QString& programFolder)
+    : folder_(QDir(programFolder).filePath(QLatin1String(SubFolder))) {}
+
+QString TTagPresets::FileOf(const QString& name) const {
+    return QDir(folder_).filePath(name + presetExtension);
+}
+
+QStringList TTagPresets::PresetNames() const {
+    // A plain listing until the shared file finder is available to this folder.
+    const QStringList files = QDir(folder_).entryList({QStringLiteral("*.xml")},
+                                                      QDir::Files | QDir::CaseSensitive);
+    QStringList names;
+    for (const QString& file : files)
+        names.append(file.chopped(presetExtension.size()));
+    std::stable_sort(names.begin(), names.end(), [](const QString& a, const QString& b) {
+        return a.compare(b, Qt::CaseInsensitive) < 0;
+    });
+    return names;
+}
+
+bool TTagPresets::SavePreset(const QString& name, const QString& description,
+                             const QString& originator, const QString& reference,
+                             const QString& ixml) const {
+    if (name.isEmpty())
+        return false;
+    if (!IsUsableName(name)) {
+        UserMessages().ShowMessage(
+            QStringLiteral("Cannot save preset \"%1\": a preset name cannot hold \"/\"").arg(name));
+        return false;
+    }
+    pugi::xml_document document;
+    pugi::xml_node root = document.append_child("TAGpreset");
+    pugi::xml_node bwav = root.append_child("BWAV");
+    AddText(bwav, "Description", description);
+    AddText(bwav, "Originator", originator);
+    AddText(bwav, "Reference", reference);
+    AddText(root.append_child("iXML"), "XMLdata", Quoted(ixml));
+    QDir().mkpath(folder_);
+    if (!document.save_file(QFile::encodeName(FileOf(name)).constData())) {
+        UserMessages().ShowMessage(
+            QStringLiteral("Cannot write file \"%1\"").arg(QDir::toNativeSeparators(FileOf(name))));
+        return false;
+    }
+    return true;
+}
+
+void TTagPresets::LoadPreset(const QString& name, TTagPresetFields& fields) const {
+    const QString file = FileOf(name);
+    if (!IsUsableName(name) || !QFileInfo(file).isFile())
+        return;
+    pugi::xml_document document;
+    if (!document.load_file(QFile::encodeName(file).constData(),
+                            pugi::parse_default | pugi::parse_ws_pcdata_single) ||
+        !document.document_element()) {
+        UserMessages().ShowMessage(QStringLiteral("Error loading preset"));
+        return;
+    }
+    const pugi::xml_node preset = document.document_element();
+    if (const pugi::xml_node bwav = preset.child("BWAV")) {
+        if (const pugi::xml_node node = bwav.child("Description"))
+            fields.Description = TextOf(node);
+        if (const pugi::xml_node node = bwav.child("Originator"))
+            fields.Originator = TextOf(node);
+        if (const pugi::xml_node node = bwav.child("Reference"))
+            fields.Reference = TextOf(node);
+    }
+    if (const pugi::xml_node ixml = preset.child("iXML"))
+        fields.Ixml = Unquoted(TextOf(ixml.child("XMLdata")));
+}

@@ -1,0 +1,34 @@
+#pragma once
+
+#include "tags/TTagPresetFields.h"
+
+#include <QString>
+#include <QStringList>
+
+// Tag preset files: "<name>.xml" in "presets/Tags" below the program folder, each holding one
+// set of templates.
+class TTagPresets {
+public:
+    // Lower case "presets": the settings presets live in "presets/Settings" beside it, and on
+    // a case-sensitive file system two spellings would make two folders.
+    static constexpr const char* SubFolder = "presets/Tags";
+
+    explicit TTagPresets(const QString& programFolder);
+
+    QString Folder() const { return folder_; }
+    QString FileOf(const QString& name) const;
+    // Names of the "*.xml" files of the folder without extension, ascending regardless of case.
+    QStringList PresetNames() const;
+    // Writes the preset `name`, replacing a file of that name. An empty name saves nothing.
+    // A name that would leave the preset folder, or a failed write, is reported to the user.
+    // True when the file was written.
+    bool SavePreset(const QString& name, const QString& description, const QString& originator,
+                    const QString& reference, const QString& ixml) const;
+    // Puts the texts the preset `name` holds into `fields`; texts the file lacks leave their
+    // field as it was. A missing file does nothing; an unreadable one shows
+    // "Error loading preset".
+    void LoadPreset(const QString& name, TTagPresetFields& fields) const;
+
+private:
+    QString folder_;
+};

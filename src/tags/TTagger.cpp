@@ -1,0 +1,106 @@
+#include "tags/TTagger.h"
+
+#include "app/EAppError.h"
+#include "app/IUserMessages.h"
+#include "app/tsound.h"
+#include "tags/TBextInfo.h"
+#include "tags/WaveChunks.h"
+
+#include <utility>
+#include <vector>
+
+namespace {
+constexpr quint32 id3Chunk = MakeFourCC('i', 'd', '3', ' ');
+constexpr quint32 retiredId3Chunk = MakeFourCC('X', 'i', 'd', '3');
+constexpr quint32 bextChunk = MakeFourCC('b', 'e', 'x', 't');
+constexpr quint32 ixmlChunk = MakeFourCC('i', 'X', 'M', 'L');
+constexpr quint32 retiredIxmlChunk = MakeFourCC('0', 'X', 'M', 'L');
+
+constexpr quint32 largestSyncsafe = 0xFFFFFF; // the limit this writer keeps to
+constexpr char latin1Encoding = 0;
+constexpr char utf8Encoding = 3;
+
+bool IsAscii(const QByteArray& bytes) {
+    for (char byte : bytes)
+        if (static_cast<unsigned char>(byte) >= 0x80)
+            return false;
+    return true;
+}
+
+void CheckSize(qsizetype size) {
+    if (size > qsizetype(largestSyncsafe))
+        throw EAppError(QStringLiteral("Frame Size too big (%1Bytes)").arg(size));
+}
+
+// `body` is everything after the frame header: the encoding byte onward.
+QByteArray Frame(const char* frameId, const QByteArray& body) {
+    CheckSize(body.size());
+    return QByteArray(frameId, 4) + TTagger::EncodeSyncsafe(quint32(body.size())) +
+           QByteArray(2, '\0') + body;
+}
+
+QByteArray TextFrame(const char* frameId, const QString& text) {
+    const QByteArray bytes = text.toUtf8();
+    return Frame(frameId, (IsAscii(bytes) ? latin1Encoding : utf8Encoding) + bytes);
+}
+
+// Language "eng" and an empty, terminated short description before the text.
+QByteArray CommentFrame(const QString& comment) {
+    const QByteArray bytes = comment.toUtf8();
+    const char encoding = IsAscii(bytes) ? latin1Encoding : utf8Encoding;
+    return Frame("COMM", encoding + QByteArray("eng", 3) + '\0' + bytes);
+}
+
+// ID3v2.4 allows one "TCON" frame: the genre text stands in for the genre only when the genre
+// itself is empty, in its own place after "TYER".
+QString GenreTextFrameText(const TmyID3tag& tag) {
+    return tag.Genre.isEmpty() ? tag.GenreText : QString();
+}
+
+} // namespace
+
+QByteArray TTagger::EncodeSyncsafe(quint32 value) {
+    QByteArray bytes(4, '\0');
+    bytes[0] = char((value >> 21) & 127);
+    bytes[1] = char((value >> 14) & 127);
+    bytes[2] = char((value >> 7) & 127);
+    bytes[3] = char(value & 127);
+    return bytes;
+}
+
+QByteArray TTagger::BuildId3Tag(const TmyID3tag& tag) {
+    const std::vector<std::pair<const char*, QString>> textFrames = {
+        {"TPE1", tag.Artist},   {"TALB", tag.Album},  {"TIT2", tag.Title},
+        {"TIT3", tag.Subtitle}, {"TPE2", tag.Band},   {"TCOM", tag.Composer},
+        {"TCON", tag.Genre},    {"TRCK", tag.Track},  {"TYER", tag.Year},
+        {"TCON", GenreTextFrameText(tag)},            {"TDAT", tag.Date},
+        {"TPUB", tag.Publisher},
+    };
+    QByteArray frames;
+    for (const auto& [frameId, text] : textFrames)
+        if (!text.isEmpty())
+            frames += TextFrame(frameId, text);
+    if (!tag.Comment.isEmpty())
+        frames += CommentFrame(tag.Comment);
+    CheckSize(frames.size());
+    // "ID3", version 4.0, no flags, syncsafe size of the frames.
+    return QByteArray("ID3\x04\x00\x00", 6) + EncodeSyncsafe(quint32(frames.size())) + frames;
+}
+
+void TTagger::WriteTags(const tsound& sound) const {
+    if (sound.Format != sfwav)
+        return;
+    if (WriteID3) {
+        try {
+            ReplaceWaveChunk(sound.path, id3Chunk, retiredId3Chunk, BuildId3Tag(sound.ID3));
+        } catch (const EAppError& error) {
+            UserMessages().ShowMessage(error.Text()); // the file was not touched
+        }
+    }
+    if (WriteBwav) {
+        const QByteArray info = TBextInfo::Build(sound.bwav, sound.bWav2, sound.bWav3);
+        UpdateWaveChunk(sound.path, bextChunk, info, TBextInfo::NewChunkPayload(info));
+    }
+    if (WriteIXML)
+        ReplaceWaveChunk(sound.path, ixmlChunk, retiredIxmlChunk, sound.XMLdata.toUtf8());
+}

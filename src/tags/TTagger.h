@@ -1,0 +1,27 @@
+#pragma once
+
+#include <QByteArray>
+
+class tsound;
+struct TmyID3tag;
+
+// Writes the enabled tags (an ID3v2.4 tag in an "id3 " chunk, a Broadcast-WAV "bext" chunk,
+// an "iXML" chunk, in that order) into a sound's WAV file in place. The sound's templates must
+// be expanded already. Errors are shown to the user, once per failing step, and never passed
+// on; a failing step does not keep the later ones from running.
+class TTagger {
+public:
+    bool WriteID3 = false;
+    bool WriteBwav = false;
+    bool WriteIXML = false;
+
+    // Only WAV sounds are touched; any other format is skipped without opening the file.
+    void WriteTags(const tsound& sound) const;
+
+    // The ID3v2.4.0 tag of `tag`: header, then the non-empty frames, no padding. Plain ASCII
+    // texts are written with text encoding 0, any other text as UTF-8 (encoding 3).
+    // Throws EAppError "Frame Size too big (<n>Bytes)" for a frame or tag over 16,777,215 bytes.
+    static QByteArray BuildId3Tag(const TmyID3tag& tag);
+    // `value` (0 .. 0xFFFFFF) as four 7-bit bytes, most significant first.
+    static QByteArray EncodeSyncsafe(quint32 value);
+};

@@ -1,0 +1,31 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+
+// A file opened for an in-place tag write: read and write, no buffering, and an exclusive
+// advisory lock for as long as it is open, so a file that another opener (the preview player)
+// holds is refused instead of being changed under it. Errors throw EAppError with the text the
+// user sees.
+class TWaveFile {
+public:
+    explicit TWaveFile(const QString& path);
+    ~TWaveFile();
+    TWaveFile(const TWaveFile&) = delete;
+    TWaveFile& operator=(const TWaveFile&) = delete;
+
+    quint64 Length() const { return length_; }
+    // Exactly `count` bytes at `position`, or fewer when the file ends before.
+    QByteArray Read(quint64 position, qsizetype count) const;
+    quint32 ReadUInt32(quint64 position) const;
+    // Writes `bytes` at `position`; writing past the end fills the gap with zero bytes.
+    void Write(quint64 position, const QByteArray& bytes);
+    void WriteUInt32(quint64 position, quint32 value);
+
+private:
+    [[noreturn]] void ThrowSystemError(const char* action) const;
+
+    QString path_;
+    int fd_ = -1;
+    quint64 length_ = 0;
+};

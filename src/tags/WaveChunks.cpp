@@ -1,0 +1,131 @@
+#include "tags/WaveChunks.h"
+
+#include "app/EAppError.h"
+#include "app/IUserMessages.h"
+#include "tags/TWaveFile.h"
+
+#include <QList>
+#include <QtEndian>
+
+#include <functional>
+
+namespace {
+constexpr quint32 riffId = MakeFourCC('R', 'I', 'F', 'F');
+constexpr quint32 waveId = MakeFourCC('W', 'A', 'V', 'E');
+constexpr quint64 riffSizePosition = 4;
+constexpr quint64 firstChunkPosition = 12;
+constexpr quint64 chunkHeaderSize = 8;
+constexpr quint64 largestRiffSize = 0xFFFFFFFFull;
+
+struct TChunkRef {
+    quint64 position; // of the chunk header
+    quint32 size;     // data size as declared
+};
+
+struct TWalk {
+    QList<TChunkRef> matches; // every chunk with the id looked for
+    quint64 end = 0;          // where an appended chunk begins
+};
+
+// Both checks come before any write, so a file that fails them stays unchanged.
+void CheckHeader(const TWaveFile& file) {
+    if (file.Length() < 4 || file.ReadUInt32(0) != riffId)
+        throw EAppError(QStringLiteral("Invalid Wave file, no RIFF header"));
+    if (file.Length() < 12 || file.ReadUInt32(8) != waveId)
+        throw EAppError(QStringLiteral("Invalid Wave file, no WAVE header"));
+}
+
+// Reads only chunk headers. The RIFF size in the file header is never trusted.
+TWalk Walk(const TWaveFile& file, quint32 id) {
+    TWalk walk;
+    quint64 position = firstChunkPosition;
+    while (position + chunkHeaderSize <= file.Length()) {
+        const QByteArray header = file.Read(position, chunkHeaderSize);
+        const quint32 chunkId = qFromLittleEndian<quint32>(header.constData());
+        const quint32 size = qFromLittleEndian<quint32>(header.constData() + 4);
+        if (chunkId == id)
+            walk.matches.append({position, size});
+        position += chunkHeaderSize + size + (size & 1);
+    }
+    walk.end = position;
+    return walk;
+}
+
+QByteArray PaddedToEven(const QByteArray& payload) {
+    QByteArray padded = payload;
+    if (padded.size() & 1)
+        padded.append('\0');
+    return padded;
+}
+
+// Refused before anything is written: the RIFF size field could not describe the result.
+void CheckAppendFits(const QString& path, const TWalk& walk, const QByteArray& payload) {
+    const quint64 newLength = walk.end + chunkHeaderSize + PaddedToEven(payload).size();
+    if (newLength - 8 > largestRiffSize)
+        throw EAppError(QStringLiteral("Cannot write tags into \"%1\": the file would grow "
+                                       "beyond the 4 GiB that a RIFF file can hold")
+                            .arg(path));
+}
+
+// Appends at the end of the walk (over stray bytes, or after a zero-filled gap when the last
+// chunk declared more data than the file holds) and corrects the RIFF size.
+void AppendChunk(TWaveFile& file, quint64 position, quint32 id, const QByteArray& payload) {
+    const QByteArray data = PaddedToEven(payload);
+    QByteArray chunk(chunkHeaderSize, '\0');
+    qToLittleEndian(id, chunk.data());
+    qToLittleEndian(quint32(data.size()), chunk.data() + 4);
+    chunk.append(data);
+    file.Write(position, chunk);
+    file.WriteUInt32(riffSizePosition, quint32(position + chunk.size() - 8));
+}
+
+void ShowErrors(const std::function<void()>& work) {
+    try {
+        work();
+    } catch (const EAppError& error) {
+        UserMessages().ShowMessage(error.Text());
+    }
+}
+
+// "bext" becomes "Xbex", as "id3 " becomes "Xid3".
+quint32 RetiredIdOf(quint32 id) {
+    return MakeFourCC('X', id & 0xFF, (id >> 8) & 0xFF, (id >> 16) & 0xFF);
+}
+} // namespace
+
+void ReplaceWaveChunk(const QString& path, quint32 id, quint32 retiredId,
+                      const QByteArray& payload) {
+    ShowErrors([&] {
+        TWaveFile file(path);
+        CheckHeader(file);
+        const TWalk walk = Walk(file, id);
+        CheckAppendFits(path, walk, payload);
+        for (const TChunkRef& chunk : walk.matches)
+            file.WriteUInt32(chunk.position, retiredId);
+        AppendChunk(file, walk.end, id, payload);
+    });
+}
+
+void UpdateWaveChunk(const QString& path, quint32 id, const QByteArray& prefix,
+                     const QByteArray& payload) {
+    ShowErrors([&] {
+        TWaveFile file(path);
+        CheckHeader(file);
+        const TWalk walk = Walk(file, id);
+        QList<TChunkRef> usable;
+        QList<TChunkRef> unusable;
+        for (const TChunkRef& chunk : walk.matches) {
+            const quint64 prefixEnd = chunk.position + chunkHeaderSize + prefix.size();
+            const bool holdsPrefix = chunk.size >= prefix.size() && prefixEnd <= file.Length();
+            (holdsPrefix ? usable : unusable).append(chunk);
+        }
+        if (usable.isEmpty())
+            CheckAppendFits(path, walk, payload);
+        for (const TChunkRef& chunk : unusable)
+            file.WriteUInt32(chunk.position, RetiredIdOf(id));
+        for (const TChunkRef& chunk : usable)
+            file.Write(chunk.position + chunkHeaderSize, prefix);
+        if (usable.isEmpty())
+            AppendChunk(file, walk.end, id, payload);
+    });
+}

@@ -1,0 +1,288 @@
+#include "app/tsound.h"
+#include "common/TRecordingMessages.h"
+#include "common/TTestDir.h"
+#include "tags/TBextInfo.h"
+#include "tags/TTagger.h"
+#include "tags/TWavFixture.h"
+
+#include <QFile>
+
+#include <gtest/gtest.h>
+
+namespace {
+QByteArray Hex(const char* hex) { return QByteArray::fromHex(hex); }
+
+class Tagger : public ::testing::Test {
+protected:
+    tsound& Sound(const QByteArray& content = TWavFixture::Minimal44()) {
+        sound.path = dir.Write("sound.wav", content);
+        return sound;
+    }
+    QByteArray Content() const { return dir.Read("sound.wav"); }
+    static TTagger AllKinds() {
+        TTagger tagger;
+        tagger.WriteID3 = tagger.WriteBwav = tagger.WriteIXML = true;
+        return tagger;
+    }
+
+    TTestDir dir;
+    TRecordingMessages messages;
+    tsound sound;
+};
+} // namespace
+
+TEST(EncodeSyncsafe, SevenBitsPerByteMostSignificantFirst) {
+    const std::pair<quint32, const char*> cases[] = {
+        {0, "00000000"},        {14, "0000000e"},       {127, "0000007f"},
+        {128, "00000100"},      {16383, "00007f7f"},    {16384, "00010000"},
+        {0xFFFFFF, "077f7f7f"},
+    };
+    for (const auto& [value, hex] : cases)
+        EXPECT_EQ(TTagger::EncodeSyncsafe(value), Hex(hex)) << value;
+}
+
+TEST_F(Tagger, TitleDogGivesTheExactChunk) {
+    TTagger tagger;
+    tagger.WriteID3 = true;
+    Sound().ID3.Title = "Dog";
+    tagger.WriteTags(sound);
+    const QByteArray expected = "id3 " + Hex("18000000") + "ID3" + Hex("040000") +
+                                Hex("0000000e") + "TIT2" + Hex("00000004") + Hex("0000") +
+                                Hex("00") + Hex("446f67");
+    EXPECT_EQ(Content().mid(44), expected);
+    EXPECT_EQ(Content().size(), 44 + 8 + 24);
+}
+
+TEST_F(Tagger, EmptyTagStillGivesTheTenByteHeader) {
+    EXPECT_EQ(TTagger::BuildId3Tag(TmyID3tag()), "ID3" + Hex("04000000000000"));
+    TTagger tagger;
+    tagger.WriteID3 = true;
+    tagger.WriteTags(Sound());
+    EXPECT_EQ(TWavFixture::ChunkData(Content(), "id3 "), "ID3" + Hex("04000000000000"));
+}
+
+TEST_F(Tagger, CommentHelloGivesTheExactFrame) {
+    TmyID3tag tag;
+    tag.Comment = "Hello";
+    EXPECT_EQ(TTagger::BuildId3Tag(tag).mid(10),
+              "COMM" + Hex("0000000a") + Hex("0000") + Hex("00") + "eng" + Hex("00") +
+                  Hex("48656c6c6f"));
+}
+
+TEST(BuildId3Tag, FramesComeInTheirFixedOrderAndEmptyOnesAreLeftOut) {
+    TmyID3tag tag;
+    tag.Comment = "c";
+    tag.Publisher = "p";
+    tag.Date = "0101";
+    tag.Year = "1999";
+    tag.Track = "3";
+    tag.Genre = "g";
+    tag.Composer = "co";
+    tag.Band = "b";
+    tag.Title = "t";
+    tag.Album = "al";
+    tag.Artist = "ar";
+    const QByteArray id3 = TTagger::BuildId3Tag(tag);
+    QStringList ids;
+    for (qsizetype at = 10; at < id3.size();) {
+        ids.append(QString::fromLatin1(id3.mid(at, 4)));
+        at += 10 + id3[at + 7]; // every frame here is under 128 bytes: its size is one byte
+    }
+    EXPECT_EQ(ids, QStringList({"TPE1", "TALB", "TIT2", "TPE2", "TCOM", "TCON", "TRCK", "TYER",
+                                "TDAT", "TPUB", "COMM"}));
+    EXPECT_EQ(id3.mid(6, 4), TTagger::EncodeSyncsafe(quint32(id3.size() - 10)));
+}
+
+TEST(BuildId3Tag, NonAsciiTextIsWrittenAsUtf8WithEncoding3) {
+    TmyID3tag tag;
+    tag.Artist = QString::fromUtf8("Björk");
+    tag.Comment = QString::fromUtf8("Café");
+    const QByteArray id3 = TTagger::BuildId3Tag(tag);
+    const QByteArray artist = "TPE1" + Hex("00000007") + Hex("0000") + Hex("03") + "Bj\xc3\xb6rk";
+    const QByteArray comment =
+        "COMM" + Hex("0000000a") + Hex("0000") + Hex("03") + "eng" + Hex("00") + "Caf\xc3\xa9";
+    EXPECT_EQ(id3.mid(10), artist + comment);
+}
+
+TEST(BuildId3Tag, GenreTextNeverMakesASecondGenreFrame) {
+    TmyID3tag tag;
+    tag.Genre = "Rock";
+    tag.GenreText = "Rock";
+    tag.Year = "1999";
+    EXPECT_EQ(TTagger::BuildId3Tag(tag).count("TCON"), 1);
+
+    tag.Genre.clear();
+    tag.GenreText = "Jazz";
+    const QByteArray id3 = TTagger::BuildId3Tag(tag);
+    EXPECT_EQ(id3.mid(10), "TYER" + Hex("00000005") + Hex("000000") + "1999" + "TCON" +
+                               Hex("00000005") + Hex("000000") + "Jazz");
+}
+
+TEST_F(Tagger, OversizedFrameOrTagIsRefusedAndTheOtherKindsStillRun) {
+    struct Case {
+        const char* name;
+        qsizetype titleLength;
+        qsizetype artistLength;
+        QString message;
+    };
+    const Case cases[] = {
+        {"frame", 0xFFFFFF, 0, "Frame Size too big (16777216Bytes)"},
+        {"tag", 0x800000, 0x800000, "Frame Size too big (16777238Bytes)"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        messages.Messages.clear();
+        Sound(TWavFixture::ShortPcm());
+        sound.ID3.Title = QString(c.titleLength, 'x');
+        sound.ID3.Artist = QString(c.artistLength, 'a');
+        sound.XMLdata = "<X/>";
+        AllKinds().WriteTags(sound);
+        EXPECT_EQ(messages.Messages, QStringList(c.message));
+        EXPECT_EQ(TWavFixture::ChunkIds(Content()), QStringList({"fmt ", "data", "bext", "iXML"}));
+    }
+}
+
+TEST(TBextInfo, NewChunkPayloadHasTheExactLayout) {
+    const QByteArray info = TBextInfo::Build("Rain on roof", "Acme", "CD 12");
+    ASSERT_EQ(info.size(), 338);
+    QByteArray expected = "Rain on roof" + QByteArray(256 - 12, '\0');
+    expected += "Acme" + QByteArray(28, '\0');
+    expected += "CD 12" + QByteArray(27, '\0');
+    expected += QByteArray(18, '\0'); // origination date and time
+    EXPECT_EQ(info, expected);
+    const QByteArray payload = TBextInfo::NewChunkPayload(info);
+    ASSERT_EQ(payload.size(), 612);
+    EXPECT_EQ(payload.left(338), info);
+    EXPECT_EQ(payload.mid(338, 8), QByteArray(8, '\0')); // time reference
+    EXPECT_EQ(payload.mid(346, 2), Hex("0100"));          // version 1
+    EXPECT_EQ(payload.mid(348), QByteArray(264, '\0'));
+}
+
+TEST(TBextInfo, FieldsAreCutToTheirLengths) {
+    const QByteArray info =
+        TBextInfo::Build(QString(300, 'd'), QString(32, 'o'), QString(40, 'r'));
+    EXPECT_EQ(info.left(256), QByteArray(255, 'd') + '\0');
+    EXPECT_EQ(info.mid(256, 32), QByteArray(32, 'o')); // full, no terminator
+    EXPECT_EQ(info.mid(288, 32), QByteArray(32, 'r'));
+    EXPECT_EQ(info.mid(320), QByteArray(18, '\0'));
+}
+
+TEST(TBextInfo, CutsNeverSplitACharacter) {
+    // 254 ASCII bytes and a two-byte "é": the "é" does not fit in 255 and goes whole.
+    const QString description = QString(254, 'd') + QString::fromUtf8("é");
+    const QString originator = QString(31, 'o') + QString::fromUtf8("€"); // three bytes
+    const QByteArray info = TBextInfo::Build(description, originator, QString::fromUtf8("éé"));
+    EXPECT_EQ(info.left(256), QByteArray(254, 'd') + QByteArray(2, '\0'));
+    EXPECT_EQ(info.mid(256, 32), QByteArray(31, 'o') + '\0');
+    EXPECT_EQ(info.mid(288, 4), "\xc3\xa9\xc3\xa9");
+    EXPECT_EQ(TBextInfo::Utf8Prefix(QString::fromUtf8("aé"), 2), "a");
+    EXPECT_EQ(TBextInfo::Utf8Prefix(QString::fromUtf8("aé"), 3), "a\xc3\xa9");
+}
+
+TEST_F(Tagger, ExistingBextKeepsEverythingAfterTheFieldsItWrites) {
+    QByteArray oldBext = QByteArray(338, 'o');
+    oldBext += Hex("01020304") + Hex("05060708") + Hex("0200") + QByteArray(254, 'u') +
+               "A=PCM,F=44100\r\n"; // time reference, version 2, UMID and reserved, history
+    Sound(TWavFixture().Chunk("fmt ", TWavFixture::PcmFormat()).Chunk("bext", oldBext).Chunk(
+        "data", TWavFixture::AudioBytes(20)).Bytes());
+    sound.bwav = "New description";
+    sound.bWav2 = "Me";
+    sound.bWav3 = "Ref";
+    TTagger tagger;
+    tagger.WriteBwav = true;
+    tagger.WriteTags(sound);
+    const QByteArray bext = TWavFixture::ChunkData(Content(), "bext");
+    EXPECT_EQ(bext.left(338), TBextInfo::Build("New description", "Me", "Ref"));
+    EXPECT_EQ(bext.mid(338), oldBext.mid(338));
+}
+
+TEST_F(Tagger, OnlyWavSoundsAreOpened) {
+    for (TAudioFormat format : {sfmp3, sfAIFF}) {
+        const QByteArray content = "not a wave file, and must stay so";
+        Sound(content).Format = format;
+        AllKinds().WriteTags(sound);
+        EXPECT_EQ(Content(), content);
+    }
+    sound.path = dir.File("missing.mp3"); // not even opened: no open error
+    AllKinds().WriteTags(sound);
+    EXPECT_TRUE(messages.Messages.isEmpty());
+}
+
+TEST_F(Tagger, AllFlagsOffDoesNothing) {
+    Sound().ID3.Title = "Dog";
+    sound.XMLdata = "<X/>";
+    TTagger().WriteTags(sound);
+    EXPECT_EQ(Content(), TWavFixture::Minimal44());
+    sound.path = dir.File("missing.wav");
+    TTagger().WriteTags(sound);
+    EXPECT_TRUE(messages.Messages.isEmpty());
+}
+
+TEST_F(Tagger, IxmlOfOddLengthGetsOneZeroByte) {
+    TTagger tagger;
+    tagger.WriteIXML = true;
+    const std::pair<QString, QByteArray> cases[] = {
+        {"<A/>", Hex("04000000") + "<A/>"},
+        {"<AB/>", Hex("06000000") + "<AB/>" + Hex("00")},
+        {"", Hex("00000000")},
+        {QString::fromUtf8("<N>é</N>"), Hex("0a000000") + "<N>\xc3\xa9</N>" + Hex("00")},
+    };
+    for (const auto& [xml, chunk] : cases) {
+        Sound().XMLdata = xml;
+        tagger.WriteTags(sound);
+        EXPECT_EQ(Content().mid(44), "iXML" + chunk);
+    }
+}
+
+TEST_F(Tagger, InvalidFileShowsTheMessageOncePerEnabledKind) {
+    const QByteArray content = "RIFX" + TWavFixture::Minimal44().mid(4);
+    Sound(content);
+    TTagger tagger;
+    tagger.WriteID3 = tagger.WriteIXML = true;
+    tagger.WriteTags(sound);
+    EXPECT_EQ(messages.Messages, QStringList({"Invalid Wave file, no RIFF header",
+                                              "Invalid Wave file, no RIFF header"}));
+    EXPECT_EQ(Content(), content);
+}
+
+TEST_F(Tagger, NoAudioByteChangesInAnyFixture) {
+    const QByteArray audio = TWavFixture::AudioBytes(1001);
+    const QByteArray format = TWavFixture::PcmFormat();
+    const QByteArray oldBext = QByteArray(602, 'b');
+    const std::pair<const char*, QByteArray> fixtures[] = {
+        {"plain", TWavFixture().Chunk("fmt ", format).Chunk("data", audio).Bytes()},
+        {"bext before data",
+         TWavFixture().Chunk("fmt ", format).Chunk("bext", oldBext).Chunk("data", audio).Bytes()},
+        {"short bext after data",
+         TWavFixture().Chunk("fmt ", format).Chunk("data", audio).Chunk("bext", "x").Bytes()},
+        {"tags before data", TWavFixture()
+                                 .Chunk("id3 ", "ID3")
+                                 .Chunk("iXML", "<a/>")
+                                 .Chunk("fmt ", format)
+                                 .Chunk("data", audio)
+                                 .Chunk("iXML", "<b/>")
+                                 .Bytes()},
+        {"stray bytes", TWavFixture().Chunk("fmt ", format).Chunk("data", audio).Raw("abc").Bytes()},
+        {"wrong RIFF size",
+         TWavFixture().Chunk("fmt ", format).Chunk("data", audio).Bytes().replace(
+             4, 4, TWavFixture::LittleEndian32(3))},
+        {"cut-off data", TWavFixture().Chunk("fmt ", format).Raw("data" +
+             TWavFixture::LittleEndian32(2000) + audio).Bytes()},
+    };
+    for (const auto& [name, file] : fixtures) {
+        SCOPED_TRACE(name);
+        TWavFixture::TChunk data{};
+        for (const TWavFixture::TChunk& chunk : TWavFixture::Chunks(file))
+            if (chunk.id == "data")
+                data = chunk;
+        Sound(file).ID3.Title = "Dog";
+        sound.bwav = "Bark";
+        sound.XMLdata = "<BWFXML/>";
+        AllKinds().WriteTags(sound);
+        AllKinds().WriteTags(sound);
+        const QByteArray result = Content();
+        EXPECT_EQ(result.mid(data.offset, 8 + 1001), file.mid(data.offset, 8 + 1001));
+        EXPECT_EQ(TWavFixture::UInt32At(result, 4), quint32(result.size() - 8));
+        EXPECT_TRUE(messages.Messages.isEmpty());
+    }
+}

@@ -1,0 +1,263 @@
+#include "common/TRecordingMessages.h"
+#include "common/TTestDir.h"
+#include "tags/TWavFixture.h"
+#include "tags/WaveChunks.h"
+
+#include <QFile>
+#include <QFileInfo>
+
+#include <fcntl.h>
+#include <sys/file.h>
+#include <unistd.h>
+
+#include <gtest/gtest.h>
+
+namespace {
+constexpr quint32 id3Id = MakeFourCC('i', 'd', '3', ' ');
+constexpr quint32 xid3Id = MakeFourCC('X', 'i', 'd', '3');
+constexpr quint32 ixmlId = MakeFourCC('i', 'X', 'M', 'L');
+constexpr quint32 oxmlId = MakeFourCC('0', 'X', 'M', 'L');
+constexpr quint32 bextId = MakeFourCC('b', 'e', 'x', 't');
+
+const QByteArray bextPrefix = QByteArray(338, 'P');
+const QByteArray bextPayload = QByteArray(338, 'P') + QByteArray(274, 'Q');
+
+class WaveChunks : public ::testing::Test {
+protected:
+    QString Put(const QByteArray& content) { return dir.Write("sound.wav", content); }
+    QByteArray Content() const { return dir.Read("sound.wav"); }
+    void TagAllThree(const QString& path) {
+        ReplaceWaveChunk(path, id3Id, xid3Id, "ID3");
+        UpdateWaveChunk(path, bextId, bextPrefix, bextPayload);
+        ReplaceWaveChunk(path, ixmlId, oxmlId, "<X/>");
+    }
+
+    TTestDir dir;
+    TRecordingMessages messages;
+};
+} // namespace
+
+TEST(MakeFourCC, IsTheLittleEndianReadingOfTheFourBytes) {
+    EXPECT_EQ(MakeFourCC('i', 'd', '3', ' '), 0x20336469u);
+    EXPECT_EQ(MakeFourCC('R', 'I', 'F', 'F'), 0x46464952u);
+    EXPECT_NE(MakeFourCC('I', 'D', '3', ' '), MakeFourCC('i', 'd', '3', ' '));
+}
+
+TEST_F(WaveChunks, FiveBytePayloadGivesThe58ByteFile) {
+    const QByteArray original = TWavFixture::Minimal44();
+    ASSERT_EQ(original.size(), 44);
+    ReplaceWaveChunk(Put(original), ixmlId, oxmlId, "Hello");
+    const QByteArray expected = original.left(4) + TWavFixture::LittleEndian32(50) +
+                                original.mid(8) + "iXML" + TWavFixture::LittleEndian32(6) +
+                                "Hello" + QByteArray(1, '\0');
+    EXPECT_EQ(Content(), expected);
+    EXPECT_TRUE(messages.Messages.isEmpty());
+}
+
+TEST_F(WaveChunks, RetaggingRetiresIdsAndUpdatesBextWhereItStands) {
+    const QString path = Put(TWavFixture::ShortPcm());
+    TagAllThree(path);
+    EXPECT_EQ(TWavFixture::ChunkIds(Content()),
+              QStringList({"fmt ", "data", "id3 ", "bext", "iXML"}));
+    TagAllThree(path);
+    EXPECT_EQ(TWavFixture::ChunkIds(Content()),
+              QStringList({"fmt ", "data", "Xid3", "bext", "0XML", "id3 ", "iXML"}));
+    EXPECT_EQ(TWavFixture::UInt32At(Content(), 4), quint32(Content().size() - 8));
+}
+
+TEST_F(WaveChunks, BextBeforeDataIsUpdatedInPlaceAndRiffSizeLeftAlone) {
+    const QByteArray oldBext = QByteArray(338, 'o') + QByteArray(264, 'k');
+    QByteArray original = TWavFixture()
+                              .Chunk("fmt ", TWavFixture::PcmFormat())
+                              .Chunk("bext", oldBext)
+                              .Chunk("data", TWavFixture::AudioBytes(100))
+                              .Bytes();
+    original.replace(4, 4, TWavFixture::LittleEndian32(12345)); // wrong, and must stay so
+    UpdateWaveChunk(Put(original), bextId, bextPrefix, bextPayload);
+
+    QByteArray expected = original;
+    expected.replace(12 + 24 + 8, 338, bextPrefix);
+    EXPECT_EQ(Content(), expected);
+}
+
+TEST_F(WaveChunks, EveryChunkOfTheIdIsRetired) {
+    const QByteArray original = TWavFixture()
+                                    .Chunk("iXML", "<a/>")
+                                    .Chunk("data", TWavFixture::AudioBytes(10))
+                                    .Chunk("iXML", "<b/>")
+                                    .Bytes();
+    ReplaceWaveChunk(Put(original), ixmlId, oxmlId, "<c/>");
+    EXPECT_EQ(TWavFixture::ChunkIds(Content()), QStringList({"0XML", "data", "0XML", "iXML"}));
+    EXPECT_EQ(TWavFixture::ChunkData(Content(), "0XML"), "<a/>");
+    EXPECT_EQ(TWavFixture::ChunkData(Content(), "iXML"), "<c/>");
+}
+
+TEST_F(WaveChunks, OddChunksAndTheirPadBytesAreSteppedOver) {
+    struct Case {
+        const char* name;
+        QByteArray file;
+    };
+    const Case cases[] = {
+        {"odd chunk in the middle",
+         TWavFixture().Chunk("odd ", "abc").Chunk("data", "12").Bytes()},
+        {"odd chunk last", TWavFixture().Chunk("data", "12").Chunk("odd ", "abcde").Bytes()},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        ReplaceWaveChunk(Put(c.file), id3Id, xid3Id, "x");
+        EXPECT_EQ(Content().mid(8), c.file.mid(8) + "id3 " + TWavFixture::LittleEndian32(2) + "x" + '\0');
+        EXPECT_EQ(TWavFixture::UInt32At(Content(), 4), quint32(c.file.size() + 10 - 8));
+    }
+}
+
+TEST_F(WaveChunks, FileEndingAfterWaveGetsItsChunkAtOffset12) {
+    ReplaceWaveChunk(Put(QByteArray("RIFF\x04\x00\x00\x00WAVE", 12)), id3Id, xid3Id, "ab");
+    EXPECT_EQ(Content(), QByteArray("RIFF\x0E\x00\x00\x00WAVEid3 \x02\x00\x00\x00"
+                                    "ab",
+                                    22));
+}
+
+TEST_F(WaveChunks, WrongRiffSizeIsCorrectedByAnAppend) {
+    for (quint32 wrong : {0u, 7u, 0xFFFFFFFFu}) {
+        QByteArray file = TWavFixture::Minimal44();
+        file.replace(4, 4, TWavFixture::LittleEndian32(wrong));
+        UpdateWaveChunk(Put(file), bextId, bextPrefix, bextPayload);
+        EXPECT_EQ(TWavFixture::UInt32At(Content(), 4), quint32(44 + 8 + 612 - 8));
+    }
+}
+
+TEST_F(WaveChunks, StrayBytesAfterTheLastChunkAreOverwritten) {
+    for (int stray = 1; stray <= 7; ++stray) {
+        SCOPED_TRACE(stray);
+        const QByteArray clean = TWavFixture::Minimal44();
+        ReplaceWaveChunk(Put(clean + QByteArray(stray, '\xEE')), ixmlId, oxmlId, "ab");
+        EXPECT_EQ(Content(), TWavFixture::Minimal44().replace(4, 4, TWavFixture::LittleEndian32(46)) +
+                                 "iXML" + TWavFixture::LittleEndian32(2) + "ab");
+    }
+}
+
+TEST_F(WaveChunks, CutOffLastChunkIsFilledWithZerosBeforeTheNewOne) {
+    // A "data" chunk that declares 100 bytes of which the file holds 10.
+    const QByteArray file = TWavFixture().Raw("data" + TWavFixture::LittleEndian32(100)).Raw(
+        TWavFixture::AudioBytes(10)).Bytes();
+    ReplaceWaveChunk(Put(file), id3Id, xid3Id, "ab");
+    const QByteArray result = Content();
+    ASSERT_EQ(result.size(), 12 + 108 + 10);
+    EXPECT_EQ(result.mid(8, file.size() - 8), file.mid(8));
+    EXPECT_EQ(result.mid(file.size(), 90), QByteArray(90, '\0'));
+    EXPECT_EQ(result.mid(120), "id3 " + TWavFixture::LittleEndian32(2) + "ab");
+    EXPECT_EQ(TWavFixture::UInt32At(result, 4), quint32(result.size() - 8));
+}
+
+TEST_F(WaveChunks, BadHeadersAreReportedAndTheFileIsUnchanged) {
+    struct Case {
+        const char* name;
+        QByteArray file;
+        QString message;
+    };
+    const QString noRiff = "Invalid Wave file, no RIFF header";
+    const QString noWave = "Invalid Wave file, no WAVE header";
+    const QByteArray body = TWavFixture::Minimal44().mid(4);
+    const Case cases[] = {
+        {"RIFX", "RIFX" + body, noRiff},
+        {"RF64", "RF64" + body, noRiff},
+        {"empty", {}, noRiff},
+        {"3 bytes", "RIF", noRiff},
+        {"AVI", TWavFixture::Minimal44().replace(8, 4, "AVI "), noWave},
+        {"11 bytes", QByteArray("RIFF\x03\x00\x00\x00WAV", 11), noWave},
+        {"8 bytes", QByteArray("RIFF\x00\x00\x00\x00", 8), noWave},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        const QString path = Put(c.file);
+        messages.Messages.clear();
+        ReplaceWaveChunk(path, id3Id, xid3Id, "x");
+        UpdateWaveChunk(path, bextId, bextPrefix, bextPayload);
+        EXPECT_EQ(messages.Messages, QStringList({c.message, c.message}));
+        EXPECT_EQ(Content(), c.file);
+    }
+}
+
+TEST_F(WaveChunks, BextTooShortForThePrefixIsRetiredNotOverrun) {
+    const QByteArray shortBext(100, 's');
+    const QByteArray file =
+        TWavFixture().Chunk("bext", shortBext).Chunk("data", TWavFixture::AudioBytes(10)).Bytes();
+    UpdateWaveChunk(Put(file), bextId, bextPrefix, bextPayload);
+    EXPECT_EQ(TWavFixture::ChunkIds(Content()), QStringList({"Xbex", "data", "bext"}));
+    EXPECT_EQ(TWavFixture::ChunkData(Content(), "Xbex"), shortBext);
+    EXPECT_EQ(TWavFixture::ChunkData(Content(), "bext"), bextPayload);
+    EXPECT_TRUE(messages.Messages.isEmpty());
+}
+
+TEST_F(WaveChunks, BextCutOffByTheEndOfTheFileIsNotWrittenPast) {
+    // Declares 602 bytes, holds 200: the prefix would reach past the end.
+    const QByteArray file = TWavFixture()
+                                .Chunk("data", TWavFixture::AudioBytes(10))
+                                .Raw("bext" + TWavFixture::LittleEndian32(602) + QByteArray(200, 'b'))
+                                .Bytes();
+    UpdateWaveChunk(Put(file), bextId, bextPrefix, bextPayload);
+    const QByteArray result = Content();
+    EXPECT_EQ(result.mid(8, 22), file.mid(8, 22)); // up to the old bext's id
+    EXPECT_EQ(result.mid(30, 4), "Xbex");
+    EXPECT_EQ(result.mid(34, 204), file.mid(34));
+    EXPECT_EQ(TWavFixture::ChunkIds(result), QStringList({"data", "Xbex", "bext"}));
+}
+
+TEST_F(WaveChunks, FileThatCannotBeOpenedShowsTheSystemReason) {
+    const QString missing = dir.File("missing.wav");
+    ReplaceWaveChunk(missing, id3Id, xid3Id, "x");
+    UpdateWaveChunk(dir.Path(), bextId, bextPrefix, bextPayload);
+    EXPECT_EQ(messages.Messages,
+              QStringList({QString("Cannot open file \"%1\". No such file or directory").arg(missing),
+                           QString("Cannot open file \"%1\". Is a directory").arg(dir.Path())}));
+    EXPECT_FALSE(QFile::exists(missing));
+}
+
+TEST_F(WaveChunks, FileHeldByAnotherOpenerIsNotTouched) {
+    const QByteArray original = TWavFixture::ShortPcm();
+    const QString path = Put(original);
+    const int player = ::open(QFile::encodeName(path).constData(), O_RDONLY);
+    ASSERT_GE(player, 0);
+    ASSERT_EQ(::flock(player, LOCK_SH), 0);
+    ReplaceWaveChunk(path, id3Id, xid3Id, "x");
+    ::close(player);
+    EXPECT_EQ(messages.Messages,
+              QStringList(QString("Cannot open file \"%1\". Resource temporarily unavailable").arg(path)));
+    EXPECT_EQ(Content(), original);
+}
+
+TEST_F(WaveChunks, ReadOnlyFileIsNotTouched) {
+    if (::geteuid() == 0)
+        GTEST_SKIP() << "root may write read-only files";
+    const QByteArray original = TWavFixture::ShortPcm();
+    const QString path = Put(original);
+    QFile::setPermissions(path, QFile::ReadOwner);
+    ReplaceWaveChunk(path, id3Id, xid3Id, "x");
+    EXPECT_EQ(messages.Messages,
+              QStringList(QString("Cannot open file \"%1\". Permission denied").arg(path)));
+    EXPECT_EQ(Content(), original);
+}
+
+TEST_F(WaveChunks, AppendBeyondTheRiffLimitIsRefusedBeforeAnyWrite) {
+    // A sparse file that leaves room for one more chunk of exactly 12 bytes.
+    const quint64 length = 0x100000008ull - 20;
+    const QByteArray header = TWavFixture().Raw("iXML" + TWavFixture::LittleEndian32(2) + "ab")
+                                  .Raw("data" + TWavFixture::LittleEndian32(quint32(length - 30)))
+                                  .Bytes();
+    const QString path = Put(header);
+    ASSERT_EQ(::truncate(QFile::encodeName(path).constData(), off_t(length)), 0);
+
+    ReplaceWaveChunk(path, ixmlId, oxmlId, "fits");  // 8 + 4 = 12 bytes: exactly fits
+    EXPECT_TRUE(messages.Messages.isEmpty());
+    EXPECT_EQ(QFileInfo(path).size(), qint64(0x100000008ull - 8));
+
+    ReplaceWaveChunk(path, ixmlId, oxmlId, "too big");
+    ASSERT_EQ(messages.Messages.size(), 1);
+    EXPECT_TRUE(messages.Messages[0].contains("4 GiB")) << messages.Messages[0].toStdString();
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    EXPECT_EQ(file.read(12), QByteArray("RIFF\xF8\xFF\xFF\xFFWAVE", 12));
+    EXPECT_EQ(file.read(4), "0XML"); // from the first write only
+    file.seek(length);
+    EXPECT_EQ(file.read(4), "iXML");
+}
