@@ -2,6 +2,8 @@
 
 #include "cdimport/TPcmFormat.h"
 
+#include <QString>
+
 // Decoded audio: a CD track or a sound file, read as interleaved little-endian PCM bytes.
 class IPcmSource {
 public:
