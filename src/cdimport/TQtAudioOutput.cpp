@@ -1,0 +1,16 @@
+#include "cdimport/TQtAudioOutput.h"
+
+#include "cdimport/TQtAudioPlayer.h"
+
+#include <QMediaDevices>
+
+bool TQtAudioOutput::Init() {
+    device_ = QMediaDevices::defaultAudioOutput();
+    return !device_.isNull();
+}
+
+std::unique_ptr<IAudioPlayer> TQtAudioOutput::CreatePlayer(std::unique_ptr<IPcmSource> source) {
+    if (!source || device_.isNull())
+        return nullptr;
+    return std::make_unique<TQtAudioPlayer>(device_, std::move(source));
+}
