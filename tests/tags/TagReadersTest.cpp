@@ -1,0 +1,132 @@
+// Reads files written by the tagger back with real readers (exiftool, ffprobe, TagLib), each
+// skipped when it is not installed.
+#include "app/tsound.h"
+#include "common/TRecordingMessages.h"
+#include "common/TTestDir.h"
+#include "tags/TTagger.h"
+#include "tags/TWavFixture.h"
+#include "tags/TagTemplates.h"
+
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QProcess>
+#include <QStandardPaths>
+
+#ifdef TRACKMOTH_HAVE_TAGLIB
+#include <taglib/id3v2tag.h>
+#include <taglib/wavfile.h>
+#endif
+
+#include <gtest/gtest.h>
+
+namespace {
+// Non-ASCII in every field, and XML's special characters in the description.
+tsound TaggedSound(const QString& path) {
+    tsound sound;
+    sound.path = path;
+    sound.Description = QString::fromUtf8("Cat &amp; dög <growl>");
+    sound.ID3.Title = QString::fromUtf8("Björk in Reykjavík");
+    sound.ID3.Artist = QString::fromUtf8("Nätur");
+    sound.ID3.Comment = QString::fromUtf8("Regen über Köln");
+    sound.ID3.Publisher = "Acme";
+    sound.ID3.Album = QString::fromUtf8("Vögel 2");
+    sound.bwav = "%SoundDescription;";
+    sound.bWav2 = "%Publisher;";
+    sound.bWav3 = "%CD;";
+    ExpandTemplates(sound);
+    MakeDefaultIxml(sound);
+    return sound;
+}
+
+QString DescriptionDecoded() { return QString::fromUtf8("Cat &amp; dög <growl>"); }
+
+QJsonObject RunJson(const QString& program, const QStringList& arguments) {
+    QProcess process;
+    process.start(program, arguments);
+    if (!process.waitForFinished(60000) || process.exitCode() != 0)
+        return {};
+    const QJsonDocument document = QJsonDocument::fromJson(process.readAllStandardOutput());
+    return document.isArray() ? document.array().first().toObject() : document.object();
+}
+
+class TagReaders : public ::testing::Test {
+protected:
+    // Tags twice, with an older title first, so readers must find the newer copies.
+    QString WriteFile(bool id3, bool bext, bool ixml) {
+        const QString path = dir.Write("sound.wav", TWavFixture::ShortPcm());
+        TTagger tagger;
+        tagger.WriteID3 = id3;
+        tagger.WriteBwav = bext;
+        tagger.WriteIXML = ixml;
+        tsound older = TaggedSound(path);
+        older.ID3.Title = "Old title";
+        older.bwav = "Old description";
+        older.XMLdata = "<BWFXML><NOTE>Old</NOTE></BWFXML>";
+        tagger.WriteTags(older);
+        tagger.WriteTags(TaggedSound(path));
+        EXPECT_TRUE(messages.Messages.isEmpty());
+        return path;
+    }
+    static QString Tool(const char* name) { return QStandardPaths::findExecutable(name); }
+
+    TTestDir dir;
+    TRecordingMessages messages;
+};
+} // namespace
+
+TEST_F(TagReaders, ExiftoolReadsAllThreeKinds) {
+    const QString exiftool = Tool("exiftool");
+    if (exiftool.isEmpty())
+        GTEST_SKIP() << "exiftool is not installed";
+    const QJsonObject tags = RunJson(exiftool, {"-j", "-G1", "-a", WriteFile(true, true, true)});
+    ASSERT_FALSE(tags.isEmpty());
+    const tsound sound = TaggedSound({});
+    EXPECT_EQ(tags["ID3v2_4:Title"].toString(), sound.ID3.Title);
+    EXPECT_EQ(tags["ID3v2_4:Artist"].toString(), sound.ID3.Artist);
+    EXPECT_EQ(tags["ID3v2_4:Comment"].toString(), sound.ID3.Comment);
+    EXPECT_EQ(tags["RIFF:Description"].toString(), DescriptionDecoded());
+    EXPECT_EQ(tags["RIFF:Originator"].toString(), "Acme");
+    EXPECT_EQ(tags["RIFF:OriginatorReference"].toString(), QString::fromUtf8("Vögel 2"));
+    EXPECT_EQ(tags["XML:BwfxmlNote"].toString(), QString::fromUtf8("Cat & dög <growl>"));
+}
+
+TEST_F(TagReaders, FfprobeReadsId3AndBext) {
+    const QString ffprobe = Tool("ffprobe");
+    if (ffprobe.isEmpty())
+        GTEST_SKIP() << "ffprobe is not installed";
+    const QStringList arguments = {"-v", "error", "-show_format", "-of", "json"};
+    // ffprobe shows the ID3 texts only when the file has no bext chunk.
+    const QJsonObject id3 =
+        RunJson(ffprobe, arguments + QStringList(WriteFile(true, false, true)))["format"]
+            .toObject()["tags"].toObject();
+    const tsound sound = TaggedSound({});
+    EXPECT_EQ(id3["title"].toString(), sound.ID3.Title);
+    EXPECT_EQ(id3["artist"].toString(), sound.ID3.Artist);
+    EXPECT_EQ(id3["comment"].toString(), sound.ID3.Comment);
+
+    const QJsonObject bext =
+        RunJson(ffprobe, arguments + QStringList(WriteFile(true, true, true)))["format"]
+            .toObject()["tags"].toObject();
+    EXPECT_EQ(bext["comment"].toString(), DescriptionDecoded());
+    EXPECT_EQ(bext["encoded_by"].toString(), "Acme");
+    EXPECT_EQ(bext["originator_reference"].toString(), QString::fromUtf8("Vögel 2"));
+}
+
+TEST_F(TagReaders, TagLibReadsTheId3Tag) {
+#ifdef TRACKMOTH_HAVE_TAGLIB
+    const QString path = WriteFile(true, true, true);
+    TagLib::RIFF::WAV::File file(QFile::encodeName(path).constData());
+    ASSERT_TRUE(file.isValid());
+    ASSERT_TRUE(file.hasID3v2Tag());
+    const TagLib::ID3v2::Tag* tag = file.ID3v2Tag();
+    const tsound sound = TaggedSound({});
+    EXPECT_EQ(QString::fromStdString(tag->title().to8Bit(true)), sound.ID3.Title);
+    EXPECT_EQ(QString::fromStdString(tag->artist().to8Bit(true)), sound.ID3.Artist);
+    EXPECT_EQ(QString::fromStdString(tag->comment().to8Bit(true)), sound.ID3.Comment);
+    EXPECT_EQ(QString::fromStdString(tag->album().to8Bit(true)), sound.ID3.Album);
+    EXPECT_EQ(file.audioProperties()->sampleRate(), 44100);
+#else
+    GTEST_SKIP() << "TagLib is not installed";
+#endif
+}
