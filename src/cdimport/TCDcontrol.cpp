@@ -27,9 +27,9 @@ TCDcontrol::TCDcontrol(std::unique_ptr<ICdDrives> drives, std::unique_ptr<IAudio
 
 TCDcontrol::~TCDcontrol() {
     if (ripThread_) {
+        // Leave a valid, shorter file behind, as a cancel would.
         cancelRequest_ = true;
-        ripThread_->wait();
-        delete ripThread_;
+        CloseRipFile();
     }
 }
 
@@ -99,8 +99,10 @@ void TCDcontrol::PlayTrack(int track) {
     preview_.reset();
     // Plain reads: a preview must start at once, and a click now and then does no harm.
     preview_ = output_->CreatePlayer(drives_->OpenTrack(drive_, track, TCdReadMode::Plain));
-    if (preview_)
+    if (preview_) {
+        preview_->SetVolume(previewVolume_);
         preview_->Play();
+    }
     lastPreviewTrack_ = track;
 }
 
@@ -121,6 +123,8 @@ void TCDcontrol::TogglePreview() {
 }
 
 void TCDcontrol::SetPreviewVolume(float volume) {
+    // Kept for the next track too, so that a toggled preview does not come back at full volume.
+    previewVolume_ = volume;
     if (preview_)
         preview_->SetVolume(volume);
 }
@@ -175,7 +179,7 @@ std::unique_ptr<QFile> TCDcontrol::CreateWavFile(const QString& fileName, const 
     const int bits = format.BitsPerSample == 8 ? 8 : 16;
 
     auto file = std::make_unique<QFile>(fileName);
-    if (!file->open(QIODevice::WriteOnly | QIODevice::Truncate))
+    if (!file->open(QIODevice::WriteOnly | QIODevice::Truncate | QIODevice::Unbuffered))
         throw EAppError(QString("Cannot create file \"%1\". %2").arg(fileName, file->errorString()));
     const QByteArray header = TWavHeader::Build(channels, bits);
     if (file->write(header) != header.size())
@@ -195,6 +199,15 @@ void TCDcontrol::RipBlockCopied(qint64 position, qint64 length) {
 }
 
 void TCDcontrol::RipThreadFinished() {
+    SetStatus("Closing file ...");
+    CloseRipFile();
+    SetStatus(ripError_.isEmpty() ? QString("Done") : ripError_);
+    // Cleared before the notification: its receiver may start the next rip at once.
+    ripping_ = false;
+    Notify(OnRipDone);
+}
+
+void TCDcontrol::CloseRipFile() {
     ripThread_->wait();
     ripThread_->TakeSource().reset();
     std::unique_ptr<QFile> file = ripThread_->TakeFile();
@@ -202,14 +215,9 @@ void TCDcontrol::RipThreadFinished() {
     delete ripThread_;
     ripThread_ = nullptr;
 
-    SetStatus("Closing file ...");
     if (!TWavHeader::PatchSizes(*file) && ripError_.isEmpty())
         ripError_ = file->errorString();
     file->close();
-    SetStatus(ripError_.isEmpty() ? QString("Done") : ripError_);
-    // Cleared before the notification: its receiver may start the next rip at once.
-    ripping_ = false;
-    Notify(OnRipDone);
 }
 
 void TCDcontrol::SetStatus(const QString& text) {

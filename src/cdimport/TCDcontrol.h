@@ -86,6 +86,8 @@ private:
     void OpenOutput();
     void EndProgram(const QString& message);
     void SetStatus(const QString& text);
+    // Takes the file back from the finished rip thread, completes its header and closes it.
+    void CloseRipFile();
     std::unique_ptr<QFile> CreateWavFile(const QString& fileName, const IPcmSource* source);
 
     std::unique_ptr<ICdDrives> drives_;
@@ -97,6 +99,7 @@ private:
     bool ripping_ = false;
     int blockCounter_ = 0;
     std::unique_ptr<IAudioPlayer> preview_;
+    float previewVolume_ = 1.0f;
     std::atomic<bool> cancelRequest_ = false;
     bool discLoaded_ = false;
     TCdReadMode ripReadMode_ = TCdReadMode::Secure;

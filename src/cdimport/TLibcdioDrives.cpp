@@ -30,7 +30,7 @@ void TLibcdioDrives::AddPhysicalDrives() {
     char** devices = cdio_get_devices(DRIVER_DEVICE);
     for (char** device = devices; device && *device; ++device) {
         TDrive drive{QString::fromLocal8Bit(*device), false, {QString::fromLocal8Bit(*device), {}, {}}};
-        TCdioHandle cdio(cdio_open(*device, DRIVER_UNKNOWN));
+        TCdioHandle cdio(cdio_open(*device, DRIVER_DEVICE));
         cdio_hwinfo_t hardware{};
         if (cdio && cdio_get_hwinfo(cdio.get(), &hardware)) {
             drive.Info.Vendor = FromLatin1Field(hardware.psz_vendor);
@@ -62,7 +62,7 @@ TCdioHandle TLibcdioDrives::OpenDisc(int drive) const {
     if (!found)
         return nullptr;
     const QByteArray path = QFile::encodeName(found->Path);
-    return TCdioHandle(cdio_open(path.constData(), found->IsImage ? DRIVER_BINCUE : DRIVER_UNKNOWN));
+    return TCdioHandle(cdio_open(path.constData(), found->IsImage ? DRIVER_BINCUE : DRIVER_DEVICE));
 }
 
 std::optional<TCdDriveInfo> TLibcdioDrives::Info(int drive) {

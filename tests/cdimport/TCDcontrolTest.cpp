@@ -125,6 +125,10 @@ TEST_F(TCDcontrolTest, SeekVolumeAndPercent) {
     cd->StopPreview();
     cd->SeekPreview(50); // only a playing preview moves
     EXPECT_EQ(cd->PreviewPercent(), 25);
+
+    cd->TogglePreview(); // a new stream keeps the volume
+    EXPECT_EQ(output->PlayersCreated, 2);
+    EXPECT_FLOAT_EQ(output->LastPlayer->Volume, 0.343f);
 }
 
 TEST_F(TCDcontrolTest, PreviewCallsDuringARipChangeNothing) {

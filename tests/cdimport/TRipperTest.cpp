@@ -114,6 +114,12 @@ TEST_F(TRipperTest, UncreatableFileRaisesBeforeWritingAndClearsRipping) {
     EXPECT_TRUE(cd->IsPreviewPlaying());
 }
 
+TEST_F(TRipperTest, HeaderThatCannotBeWrittenRaisesAndClearsRipping) {
+    EXPECT_THROW(cd->RipTrack("/dev/full", 0), EAppError);
+    EXPECT_FALSE(cd->Ripping());
+    EXPECT_EQ(ripsDone, 0);
+}
+
 TEST_F(TRipperTest, DataTrackGivesAHeaderWithoutSamples) {
     const QByteArray wav = Rip("data.wav", 1);
     ASSERT_EQ(wav.size(), 44);
