@@ -123,6 +123,8 @@ void TCDcontrol::TogglePreview() {
 }
 
 void TCDcontrol::SetPreviewVolume(float volume) {
+    if (ripping_)
+        return;
     // Kept for the next track too, so that a toggled preview does not come back at full volume.
     previewVolume_ = volume;
     if (preview_)
@@ -130,7 +132,7 @@ void TCDcontrol::SetPreviewVolume(float volume) {
 }
 
 void TCDcontrol::SeekPreview(int percent) {
-    if (IsPreviewPlaying())
+    if (!ripping_ && IsPreviewPlaying())
         preview_->SetPosition(RoundHalfEven(double(preview_->Length()) * (percent / 100.0)));
 }
 

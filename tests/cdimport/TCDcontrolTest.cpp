@@ -141,9 +141,13 @@ TEST_F(TCDcontrolTest, PreviewCallsDuringARipChangeNothing) {
     cd->StopPreview();
     cd->TogglePreview();
     cd->PlayTrack(0);
+    cd->SeekPreview(50);
+    cd->SetPreviewVolume(0.5f);
     EXPECT_EQ(output->PlayersCreated, 1);
     EXPECT_TRUE(output->LastPlayer->Playing);
     EXPECT_EQ(output->LastPlayer->Length(), 176400);
+    EXPECT_EQ(output->LastPlayer->Position(), 0);
+    EXPECT_FLOAT_EQ(output->LastPlayer->Volume, 1.0f);
 
     ASSERT_TRUE(WaitForRipEnd(*cd));
     cd->StopPreview();

@@ -38,6 +38,16 @@ TEST_F(TLibcdioDrivesTest, ImagesAreDrivesInNameOrderAndNeedTheirBin) {
     EXPECT_FALSE(drives.IsDoorOpen(0));
 }
 
+TEST_F(TLibcdioDrivesTest, SamplesComeFromTheBinNamedLikeTheCue) {
+    const QByteArray bin = TCdImageWriter::Write(discs, "Renamed", {TTrack{10}});
+    dir.Write("discs/Renamed.cue", "FILE \"elsewhere.bin\" BINARY\n  TRACK 01 AUDIO\n"
+                                   "    INDEX 01 00:00:00\n");
+    TLibcdioDrives drives(discs, false);
+    std::unique_ptr<IPcmSource> source = drives.OpenTrack(0, 0, TCdReadMode::Plain);
+    ASSERT_TRUE(source);
+    EXPECT_TRUE(ReadAll(*source) == bin);
+}
+
 TEST_F(TLibcdioDrivesTest, MissingImagesFolderGivesNoDrives) {
     TLibcdioDrives drives(dir.File("nowhere"), false);
     EXPECT_FALSE(drives.Info(0));
