@@ -13,7 +13,8 @@
 namespace {
 constexpr int maxDrives = 10;
 constexpr qint64 cdBytesPerSecond = 176400;
-// Blocks between two progress updates, counted across rips.
+// Progress is updated on the first block past this count, i.e. every 51 blocks; the count
+// carries over from one rip to the next.
 constexpr int blocksPerProgressUpdate = 50;
 
 int RoundHalfEven(double value) { return int(std::nearbyint(value)); }
