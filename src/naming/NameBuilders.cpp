@@ -36,20 +36,25 @@ QString NameFromMask(const tsound& sound, const QString& mask, const QString& cu
     const TmyID3tag& id3 = sound.ID3;
     const int track = TrackNumber(id3.Track);
     QString n = mask;
-    n.replace(QLatin1String("%FDes;"), sound.Description);
-    n.replace(QLatin1String("%SDes;"), sound.Description.left(rules.shortLength));
-    n.replace(QLatin1String("%Art;"), id3.Artist);
-    n.replace(QLatin1String("%Alb;"), id3.Album);
-    n.replace(QLatin1String("%Tit;"), sound.Description);
-    if (n.contains(QLatin1String("%Trc;")))
-        n.replace(QLatin1String("%Trc;"), rules.formatTrack(track, id3.Track));
-    n.replace(QLatin1String("%Cst;"), customText);
-    n.replace(QLatin1String("%Ser;"), id3.Artist);
-    n.replace(QLatin1String("%CD;"), id3.Album);
-    n.replace(QLatin1String("%Yea;"), id3.Year);
-    n.replace(QLatin1String("%Prod;"), id3.Publisher);
-    n.replace(QLatin1String("%Label;"), id3.Publisher);
-    n.replace(QLatin1String("%Disc;"), DiscText(id3.Disc));
+    // Once no "%" is left no token can follow; most names get there after a step or two.
+    auto replace = [&n](QStringView token, const QString& value) {
+        if (n.contains(u'%'))
+            n.replace(token.data(), token.size(), value.constData(), value.size());
+    };
+    replace(u"%FDes;", sound.Description);
+    replace(u"%SDes;", sound.Description.left(rules.shortLength));
+    replace(u"%Art;", id3.Artist);
+    replace(u"%Alb;", id3.Album);
+    replace(u"%Tit;", sound.Description);
+    if (n.contains(u"%Trc;"))
+        replace(u"%Trc;", rules.formatTrack(track, id3.Track));
+    replace(u"%Cst;", customText);
+    replace(u"%Ser;", id3.Artist);
+    replace(u"%CD;", id3.Album);
+    replace(u"%Yea;", id3.Year);
+    replace(u"%Prod;", id3.Publisher);
+    replace(u"%Label;", id3.Publisher);
+    replace(u"%Disc;", DiscText(id3.Disc));
     n = MakeGoodString(n);
     if (n.startsWith(QLatin1String("- ")))
         n.remove(0, 2);

@@ -3,9 +3,43 @@
 #include <QDir>
 #include <QDirIterator>
 
+#include <algorithm>
+
 namespace {
 QString WithTrailingSlash(const QString& folder) {
     return folder.endsWith(u'/') ? folder : folder + u'/';
+}
+
+// True when `mask` matches the whole `name`: "*" any run of characters, "?" one character,
+// letters compared without regard to case. Plain matching keeps large folders quick.
+bool MatchesMask(QStringView name, QStringView mask) {
+    if (mask == u"*.*") // by long habit "*.*" means every name, with or without a dot
+        return true;
+    qsizetype n = 0, m = 0;
+    qsizetype starMask = -1, starName = 0;
+    while (n < name.size()) {
+        if (m < mask.size() && mask[m] == u'*') {
+            starMask = m++;
+            starName = n;
+        } else if (m < mask.size() &&
+                   (mask[m] == u'?' || mask[m].toCaseFolded() == name[n].toCaseFolded())) {
+            ++m;
+            ++n;
+        } else if (starMask >= 0) {
+            m = starMask + 1;
+            n = ++starName;
+        } else {
+            return false;
+        }
+    }
+    while (m < mask.size() && mask[m] == u'*')
+        ++m;
+    return m == mask.size();
+}
+
+bool MatchesAnyMask(QStringView name, const QStringList& masks) {
+    return std::any_of(masks.begin(), masks.end(),
+                       [name](const QString& mask) { return MatchesMask(name, mask); });
 }
 
 QDir::Filters EntryFilters(TFileAttrKinds attributes) {
@@ -50,11 +84,12 @@ const QStringList& TFindFile::SearchByMask() {
 }
 
 void TFindFile::SearchFolder(const QString& folder, const QStringList& masks) {
-    // Name filters match the whole name with "*" and "?", letter case ignored.
-    QDirIterator entries(folder, masks, EntryFilters(FileAttr));
+    QDirIterator entries(folder, EntryFilters(FileAttr));
     while (entries.hasNext() && !aborted_) {
         entries.next();
-        Found(folder + entries.fileName());
+        const QString name = entries.fileName();
+        if (MatchesAnyMask(name, masks))
+            Found(folder + name);
     }
     if (!InSubFolders)
         return;

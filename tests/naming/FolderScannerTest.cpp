@@ -5,6 +5,7 @@
 #include "naming/TFindFile.h"
 
 #include <QDir>
+#include <QFileInfo>
 
 #include <gtest/gtest.h>
 
@@ -40,6 +41,27 @@ TEST(TFindFile, MasksIgnoreCaseAndSubfoldersOnlyOnRequest) {
     QStringList found = finder.SearchByMasks();
     found.sort();
     EXPECT_EQ(found, QStringList({dir.Path() + "/a.WAV", dir.Path() + "/sub/c.wav"}));
+}
+
+TEST(TFindFile, WildcardsMatchTheWholeName) {
+    TTestDir dir;
+    for (const char* name : {"a.wav", "ab.wav", "a.wav.bak", "README", "x.Aif"})
+        dir.Write(name, "");
+    TFindFile finder;
+    finder.SetPath(dir.Path());
+    auto names = [&](const QStringList& masks) {
+        finder.MultiMask = masks;
+        QStringList found;
+        for (const QString& path : finder.SearchByMasks())
+            found.append(QFileInfo(path).fileName());
+        found.sort();
+        return found;
+    };
+    EXPECT_EQ(names({"?.wav"}), QStringList({"a.wav"}));
+    EXPECT_EQ(names({"a*"}), QStringList({"a.wav", "a.wav.bak", "ab.wav"}));
+    EXPECT_EQ(names({"*.AIF", "*.wav"}), QStringList({"a.wav", "ab.wav", "x.Aif"}));
+    EXPECT_EQ(names({"*.*"}).size(), 5); // every name, as the system's "*.*" does
+    EXPECT_TRUE(names({}).isEmpty());
 }
 
 TEST(TFindFile, SingleMaskAndStopSearch) {
