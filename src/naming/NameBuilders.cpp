@@ -63,12 +63,13 @@ QString NameFromMask(const tsound& sound, const QString& mask, const QString& cu
 
 void BuildNames(TSoundList& sounds, const TFileNameOptions& naming, const TBuilderRules& rules,
                 const std::function<TAudioFormat(const tsound&)>& formatOf) {
+    // All names are built before any is set: a track number that stops the build must not
+    // leave earlier sounds with half-made names (no number, no extension) that a later
+    // rename batch would give to their files.
     QStringList names;
     names.reserve(sounds.Count());
-    for (tsound* sound : sounds) {
-        sound->filename = NameFromMask(*sound, naming.Mask, naming.CustomText, rules);
-        names.append(sound->filename);
-    }
+    for (const tsound* sound : sounds)
+        names.append(NameFromMask(*sound, naming.Mask, naming.CustomText, rules));
     FixDuplicates(names);
     for (int i = 0; i < sounds.Count(); ++i) {
         tsound* sound = sounds.Items(i);

@@ -9,7 +9,7 @@ class TSoundList;
 // replaced in a fixed order, the result is cleaned with MakeGoodString, a leading "- " is
 // dropped, equal names are numbered and the extension is added.
 // A track number that is no decimal integer stops the build with EAppError
-// "'<text>' is not a valid integer value"; the sounds after it keep their previous names.
+// "'<text>' is not a valid integer value"; then every sound keeps its previous name.
 // The callers run the import builder only in import mode and the rename builder only in
 // rename/tag mode.
 

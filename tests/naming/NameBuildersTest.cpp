@@ -148,6 +148,7 @@ TEST(NameBuilders, TrackThatIsNoNumberStopsTheBuild) {
     for (const char* track : {"x3", ""}) {
         TSounds sounds(3);
         sounds[1].ID3.Track = track;
+        sounds[0].filename = "first.wav";
         sounds[2].filename = "previous.wav";
         try {
             BuildImportNames(sounds.list, Mask("%FDes;"), 25, sfwav); // even without "%Trc;"
@@ -155,6 +156,8 @@ TEST(NameBuilders, TrackThatIsNoNumberStopsTheBuild) {
         } catch (const EAppError& error) {
             EXPECT_EQ(error.Text(), QStringLiteral("'%1' is not a valid integer value").arg(track));
         }
+        // No sound is left with a half-built name.
+        EXPECT_EQ(sounds[0].filename, "first.wav");
         EXPECT_EQ(sounds[2].filename, "previous.wav");
     }
 }
