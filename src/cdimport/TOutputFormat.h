@@ -2,6 +2,8 @@
 
 #include "app/SoundTypes.h"
 
+#include <QString>
+
 // The output format of an import.
 struct TOutputFormat {
     TAudioFormat AudioFormat = sfwav;
@@ -9,3 +11,6 @@ struct TOutputFormat {
     int BitDepth = 16;      // bits
     int SampleRate = 44100; // Hz
 };
+
+// The format as the import panel shows it: "Wav 16Bit, 44.100Khz" or "Mp3 256kbit/s".
+QString OutputFormatText(const TOutputFormat& format);

@@ -1,0 +1,476 @@
+#include "app/TfMainForm.h"
+
+#include "app/ExistingFolder.h"
+#include "app/GeneralErrorDisplay.h"
+#include "app/TActionTable.h"
+#include "app/TSettingsDocument.h"
+#include "app/TTitleStrip.h"
+#include "app/TfNewPreset.h"
+#include "app/tsound.h"
+#include "cdimport/ICdDriveList.h"
+#include "cdimport/TfrCdimport.h"
+#include "naming/TfrRename.h"
+#include "ui/TfrOptions.h"
+
+#include <QAction>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QDir>
+#include <QFileInfo>
+#include <QFileSystemModel>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QSpinBox>
+#include <QSplitter>
+#include <QTimer>
+#include <QToolButton>
+#include <QTreeView>
+#include <QVBoxLayout>
+#include <QWindow>
+
+namespace {
+const char* const settingsFileName = "LastSettings.xml";
+const char* const musicHistoryName = "MusHistory.txt";
+const char* const sfxHistoryName = "SFXHistory.txt";
+const char* const addNewPreset = "<Add new>";
+const int edgeZone = 4; // pixels along the window's edges that resize it
+const char* const modeActions[] = {"acRipMode", "acRenameMode", "acViewOptions"};
+} // namespace
+
+TfMainForm::TfMainForm(const QString& programFolder, ICdDriveList* drives, QWidget* parent)
+    : QWidget(parent, Qt::Window | Qt::FramelessWindowHint), programFolder_(programFolder) {
+    RunPresetDialog = [](TfNewPreset& dialog) { return dialog.exec() == QDialog::Accepted; };
+    setObjectName("TfMainForm");
+    setWindowTitle("Trackmoth");
+    setMouseTracking(true);
+    FormCreate(drives);
+}
+
+TfMainForm::~TfMainForm() = default;
+
+void TfMainForm::FormCreate(ICdDriveList* drives) {
+    OutputFormat = TOutputFormat();
+    CreateActions();
+    BuildWindow();
+    CdNaming = TFileNameOptions();
+    RenameNaming = TFileNameOptions();
+    frOptions_->SetDrives(drives ? drives->ListDrives() : QStringList());
+    listChangeTimer_ = new QTimer(this);
+    listChangeTimer_->setInterval(1000);
+    connect(listChangeTimer_, &QTimer::timeout, this, &TfMainForm::ListChangeTimerTimer);
+    listChangeTimer_->start();
+    cdDriveTimer_ = new QTimer(this);
+    cdDriveTimer_->setInterval(1000);
+    connect(cdDriveTimer_, &QTimer::timeout, this, &TfMainForm::CdDriveTimerTimer);
+    SetBusy(false);
+}
+
+void TfMainForm::CreateActions() {
+    for (const TActionInfo& info : ActionTable()) {
+        auto* action = new QAction(info.Caption, this);
+        action->setObjectName(info.Name);
+        action->setShortcut(QKeySequence::fromString(info.DefaultShortcut, QKeySequence::PortableText));
+        action->setShortcutContext(Qt::WindowShortcut);
+        addAction(action);
+        actions_[info.Name] = action;
+    }
+    connect(Action("acRipMode"), &QAction::triggered, this, &TfMainForm::ShowImportMode);
+    connect(Action("acRenameMode"), &QAction::triggered, this, &TfMainForm::ShowRenameMode);
+    connect(Action("acViewOptions"), &QAction::triggered, this, &TfMainForm::acViewOptionsExecute);
+}
+
+QAction* TfMainForm::Action(const char* name) const {
+    auto found = actions_.find(QString::fromLatin1(name));
+    return found == actions_.end() ? nullptr : found->second;
+}
+
+QToolButton* TfMainForm::ModeButton(const char* actionName) const {
+    auto found = modeButtons_.find(QString::fromLatin1(actionName));
+    return found == modeButtons_.end() ? nullptr : found->second;
+}
+
+void TfMainForm::BuildWindow() {
+    resize(828, 687);
+    setMinimumHeight(687);
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(edgeZone, edgeZone, edgeZone, edgeZone);
+    layout->setSpacing(0);
+    titleStrip_ = new TTitleStrip(this);
+    layout->addWidget(titleStrip_);
+    topBar_ = BuildTopBar();
+    layout->addWidget(topBar_);
+
+    auto* middle = new QHBoxLayout;
+    middle->setSpacing(0);
+    leftColumn_ = new QWidget(this);
+    leftColumn_->setObjectName("LeftColumn");
+    leftColumn_->setFixedWidth(216);
+    auto* leftLayout = new QVBoxLayout(leftColumn_);
+    leftLayout->setContentsMargins(0, 0, 0, 0);
+    auto actionOf = [this](const char* name) { return Action(name); };
+    frRename_ = new TfrRename(actionOf, [this] { return currentFolder_; }, leftColumn_);
+    frRename_->hide();
+    frCdimport_ = new TfrCdimport(actionOf, leftColumn_);
+    frOptions_ = new TfrOptions(leftColumn_);
+    frOptions_->hide();
+    for (QWidget* panel : {static_cast<QWidget*>(frRename_), static_cast<QWidget*>(frCdimport_),
+                           static_cast<QWidget*>(frOptions_)})
+        leftLayout->addWidget(panel);
+    connect(frOptions_->btnClearWords, &QPushButton::clicked, this, &TfMainForm::btnClearWordsClick);
+    middle->addWidget(leftColumn_);
+
+    splitter_ = new QSplitter(Qt::Horizontal, this);
+    splitter_->addWidget(BuildCentre());
+    splitter_->addWidget(BuildFolderColumn());
+    splitter_->setStretchFactor(0, 1);
+    splitter_->setSizes({828 - 216 - 225, 225});
+    middle->addWidget(splitter_, 1);
+    layout->addLayout(middle, 1);
+
+    workPanel_ = BuildWorkPanel();
+    layout->addWidget(workPanel_);
+}
+
+QWidget* TfMainForm::BuildTopBar() {
+    auto* bar = new QWidget(this);
+    bar->setObjectName("TopBar");
+    bar->setFixedHeight(63);
+    auto* layout = new QHBoxLayout(bar);
+    layout->setContentsMargins(4, 4, 4, 4);
+    for (const char* name : modeActions) {
+        auto* button = new QToolButton(bar);
+        button->setObjectName(QString("btn") + name);
+        button->setText(Action(name)->text());
+        button->setCheckable(true);
+        button->setMinimumHeight(48);
+        // The program decides which mode button is down, whatever the click did to it.
+        connect(button, &QToolButton::clicked, Action(name), &QAction::trigger);
+        modeButtons_[name] = button;
+        layout->addWidget(button);
+    }
+    auto* sendButton = new QToolButton(bar);
+    sendButton->setObjectName("btnSendToSdx");
+    sendButton->setDefaultAction(Action("acSendToSdx"));
+    layout->addWidget(sendButton);
+    auto* helpButton = new QToolButton(bar);
+    helpButton->setObjectName("btnHelp");
+    helpButton->setText("?");
+    helpButton->setPopupMode(QToolButton::InstantPopup);
+    helpButton->setMenu(new QMenu(helpButton));
+    layout->addWidget(helpButton);
+    playerArea_ = new QWidget(bar);
+    playerArea_->setObjectName("PlayerArea");
+    playerArea_->setMinimumWidth(160);
+    layout->addWidget(playerArea_, 1);
+    layout->addWidget(new QLabel("Settings presets:", bar));
+    cmbPresets_ = new QComboBox(bar);
+    cmbPresets_->setObjectName("cmbPresets");
+    cmbPresets_->setMinimumWidth(120);
+    cmbPresets_->addItem(addNewPreset);
+    connect(cmbPresets_, &QComboBox::activated, this, &TfMainForm::cmbPresetSelect);
+    connect(cmbPresets_, &QComboBox::currentIndexChanged, this,
+            [this](int index) { btnUpdatePreset_->setEnabled(index > 0); });
+    layout->addWidget(cmbPresets_);
+    btnUpdatePreset_ = new QPushButton("Update", bar);
+    btnUpdatePreset_->setObjectName("btnUpdatePreset");
+    btnUpdatePreset_->hide();
+    btnUpdatePreset_->setEnabled(false);
+    connect(btnUpdatePreset_, &QPushButton::clicked, this, &TfMainForm::btnUpdatePresetClick);
+    layout->addWidget(btnUpdatePreset_);
+    return bar;
+}
+
+QWidget* TfMainForm::BuildCentre() {
+    auto* centre = new QWidget(this);
+    auto* layout = new QVBoxLayout(centre);
+    layout->setContentsMargins(0, 0, 0, 0);
+    lblCount_ = new QLabel("0 sounds", centre);
+    lblCount_->setObjectName("lblCount");
+    lblCount_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    layout->addWidget(lblCount_);
+    soundListArea_ = new QWidget(centre);
+    soundListArea_->setObjectName("SoundListArea");
+    auto* listLayout = new QVBoxLayout(soundListArea_);
+    listLayout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(soundListArea_, 1);
+    return centre;
+}
+
+QWidget* TfMainForm::BuildFolderColumn() {
+    folderColumn_ = new QWidget(this);
+    folderColumn_->setObjectName("FolderColumn");
+    auto* layout = new QVBoxLayout(folderColumn_);
+    layout->setContentsMargins(0, 0, 0, 0);
+    folderModel_ = new QFileSystemModel(this);
+    folderModel_->setFilter(QDir::AllDirs | QDir::NoDotAndDotDot | QDir::Drives);
+    folderModel_->setRootPath(QString());
+    folderTree_ = new QTreeView(folderColumn_);
+    folderTree_->setObjectName("FolderTree");
+    folderTree_->setModel(folderModel_);
+    folderTree_->setHeaderHidden(true);
+    for (int column = 1; column < folderModel_->columnCount(); ++column)
+        folderTree_->hideColumn(column);
+    connect(folderTree_->selectionModel(), &QItemSelectionModel::currentChanged, this,
+            [this](const QModelIndex& current) {
+                if (!selectingFolder_)
+                    FolderTreeChange(folderModel_->filePath(current));
+            });
+    layout->addWidget(folderTree_);
+    return folderColumn_;
+}
+
+QWidget* TfMainForm::BuildWorkPanel() {
+    auto* panel = new QWidget(this);
+    panel->setObjectName("WorkPanel");
+    panel->setFixedHeight(66);
+    auto* layout = new QVBoxLayout(panel);
+    gauge_ = new QProgressBar(panel);
+    gauge_->setTextVisible(false);
+    gauge_->setStyleSheet("QProgressBar::chunk { background: lime; }");
+    layout->addWidget(gauge_);
+    auto* row = new QHBoxLayout;
+    lblStatus_ = new QLabel(panel);
+    lblStatus_->setObjectName("lblStatus");
+    row->addWidget(lblStatus_, 1);
+    btnCancel_ = new QPushButton("Cancel", panel);
+    btnCancel_->setObjectName("btnCancel");
+    row->addWidget(btnCancel_);
+    layout->addLayout(row);
+    panel->hide();
+    return panel;
+}
+
+void TfMainForm::PressModeButton(const char* actionName) {
+    pressedModeButton_ = actionName;
+    for (const char* name : modeActions)
+        ModeButton(name)->setChecked(actionName && qstrcmp(name, actionName) == 0);
+}
+
+void TfMainForm::ShowImportMode() {
+    frRename_->hide();
+    folderColumn_->hide();
+    frOptions_->hide();
+    frCdimport_->show();
+    PressModeButton("acRipMode");
+    if (!importMode_) {
+        importMode_ = true;
+        LoadDisc();
+    }
+}
+
+void TfMainForm::ShowRenameMode() {
+    frCdimport_->hide();
+    frOptions_->hide();
+    frRename_->show();
+    folderColumn_->show();
+    PressModeButton("acRenameMode");
+    if (importMode_) {
+        importMode_ = false;
+        ListCurrentFolder();
+    }
+}
+
+void TfMainForm::acViewOptionsExecute() {
+    // The click has already toggled the button itself; what counts is what the program pressed.
+    if (pressedModeButton_ == QLatin1String("acViewOptions")) {
+        if (importMode_)
+            ShowImportMode();
+        else
+            ShowRenameMode();
+        return;
+    }
+    frCdimport_->hide();
+    frRename_->hide();
+    frOptions_->show();
+    PressModeButton("acViewOptions");
+}
+
+void TfMainForm::SetBusy(bool busy) {
+    busy_ = busy;
+    EnableListItems(!busy);
+    workPanel_->setVisible(busy);
+    leftColumn_->setVisible(!busy);
+    topBar_->setVisible(!busy);
+    folderColumn_->setVisible(!busy && !importMode_);
+}
+
+void TfMainForm::UpdateStats() {
+    const int count = sounds_.Count();
+    lblCount_->setText(importMode_ ? QString("%1 sounds on disc").arg(count)
+                                   : QString("Folder contains %1 sounds").arg(count));
+}
+
+void TfMainForm::ScheduleListRefresh() {
+    if (!listChangeTimer_->isActive())
+        listChangeTimer_->start();
+}
+
+void TfMainForm::ListChangeTimerTimer() {
+    listChangeTimer_->stop();
+    if (importMode_)
+        RecomputeImportNames();
+    RepaintList();
+    if (sounds_.Count() > 0)
+        frCdimport_->lblOPfolder->setText(FirstOutputFolder());
+    emit ListRefreshed();
+}
+
+void TfMainForm::StartCdDriveTimer() { cdDriveTimer_->start(); }
+
+void TfMainForm::CdDriveTimerTimer() {
+    if (!started_ || !importMode_ || busy_)
+        return;
+    // Watching the drive for a new disc or an opened door belongs to the CD import.
+}
+
+void TfMainForm::LoadDisc() {
+    if (!started_)
+        return; // settings loaded during start-up must not read the disc yet
+}
+
+void TfMainForm::ListCurrentFolder() {}
+
+void TfMainForm::RecomputeImportNames() {}
+
+void TfMainForm::RepaintList() { soundListArea_->update(); }
+
+void TfMainForm::EnableListItems(bool enabled) { soundListArea_->setEnabled(enabled); }
+
+QString TfMainForm::FirstOutputFolder() const {
+    if (sounds_.Count() == 0 || sounds_.Items(0)->path.isEmpty())
+        return cdOutputRoot;
+    return QFileInfo(sounds_.Items(0)->path).path();
+}
+
+void TfMainForm::FolderTreeChange(const QString& folder) {
+    currentFolder_ = folder;
+    ListCurrentFolder();
+}
+
+void TfMainForm::SelectFolderInTree(const QString& folder) {
+    selectingFolder_ = true;
+    const QModelIndex index = folderModel_->index(folder);
+    folderTree_->setCurrentIndex(index);
+    folderTree_->scrollTo(index);
+    selectingFolder_ = false;
+}
+
+void TfMainForm::btnClearWordsClick() {
+    frCdimport_->MusicHistory.Clear();
+    frCdimport_->SFXHistory.Clear();
+}
+
+int TfMainForm::ShortCount() const { return frOptions_->shortSpin->value(); }
+
+QString TfMainForm::PresetFolder() const { return programFolder_ + "/presets/Settings"; }
+
+void TfMainForm::StartUp() {
+    const QString lastSettings = programFolder_ + "/" + settingsFileName;
+    const bool firstStart = !QFileInfo::exists(lastSettings);
+    LoadSettings(lastSettings);
+    if (firstStart)
+        ShowImportMode(); // a new user starts where the program's first button leads
+    QDir().mkpath(PresetFolder());
+    QDir().mkpath(programFolder_ + "/presets/Tags");
+    FillPresetBox();
+    frCdimport_->MusicHistory.LoadFromFile(programFolder_ + "/" + musicHistoryName);
+    frCdimport_->SFXHistory.LoadFromFile(programFolder_ + "/" + sfxHistoryName);
+    for (const QString& entry : frCdimport_->SFXHistory.Entries())
+        frRename_->SFXHistory.Add(entry);
+    started_ = true;
+}
+
+void TfMainForm::SaveHistories() {
+    frCdimport_->MusicHistory.SaveToFile(programFolder_ + "/" + musicHistoryName);
+    frCdimport_->SFXHistory.SaveToFile(programFolder_ + "/" + sfxHistoryName);
+}
+
+void TfMainForm::closeEvent(QCloseEvent* event) {
+    // Each write reports its own failure; the window closes all the same.
+    RunShowingErrors(
+        [this] { SaveSettings(programFolder_ + "/" + settingsFileName, TSettingsSections::All()); });
+    RunShowingErrors([this] { SaveHistories(); });
+    sounds_.Clear();
+    event->accept();
+}
+
+void TfMainForm::FillPresetBox() {
+    const QStringList files =
+        QDir(PresetFolder()).entryList({"*.xml"}, QDir::Files, QDir::Name | QDir::IgnoreCase);
+    for (const QString& file : files)
+        cmbPresets_->addItem(QFileInfo(file).completeBaseName());
+}
+
+void TfMainForm::cmbPresetSelect(int index) {
+    btnUpdatePreset_->show();
+    if (index > 0) {
+        LoadSettings(PresetFolder() + "/" + cmbPresets_->itemText(index) + ".xml");
+        return;
+    }
+    TfNewPreset dialog(this);
+    if (!RunPresetDialog(dialog) || !SavePresetFromDialog(dialog, false))
+        cmbPresets_->setCurrentIndex(0);
+}
+
+void TfMainForm::btnUpdatePresetClick() {
+    if (cmbPresets_->currentIndex() <= 0)
+        return;
+    TfNewPreset dialog(this);
+    dialog.Nameedit->setText(cmbPresets_->currentText());
+    dialog.Nameedit->setEnabled(false);
+    if (RunPresetDialog(dialog))
+        SavePresetFromDialog(dialog, true);
+}
+
+bool TfMainForm::SavePresetFromDialog(TfNewPreset& dialog, bool fromUpdate) {
+    const QString name = dialog.Nameedit->text();
+    if (!TfNewPreset::IsUsableName(name))
+        return false;
+    SaveSettings(PresetFolder() + "/" + name + ".xml", dialog.Sections());
+    if (!fromUpdate && cmbPresets_->findText(name, Qt::MatchExactly) < 0)
+        cmbPresets_->addItem(name);
+    cmbPresets_->setCurrentIndex(cmbPresets_->findText(name, Qt::MatchExactly));
+    return true;
+}
+
+Qt::Edges TfMainForm::EdgesAt(const QPoint& position) const {
+    Qt::Edges edges;
+    if (isMaximized())
+        return edges;
+    if (position.x() < edgeZone)
+        edges |= Qt::LeftEdge;
+    if (position.x() >= width() - edgeZone)
+        edges |= Qt::RightEdge;
+    if (position.y() < edgeZone)
+        edges |= Qt::TopEdge;
+    if (position.y() >= height() - edgeZone)
+        edges |= Qt::BottomEdge;
+    return edges;
+}
+
+void TfMainForm::mouseMoveEvent(QMouseEvent* event) {
+    const Qt::Edges edges = EdgesAt(event->position().toPoint());
+    if (edges == (Qt::LeftEdge | Qt::TopEdge) || edges == (Qt::RightEdge | Qt::BottomEdge))
+        setCursor(Qt::SizeFDiagCursor);
+    else if (edges == (Qt::RightEdge | Qt::TopEdge) || edges == (Qt::LeftEdge | Qt::BottomEdge))
+        setCursor(Qt::SizeBDiagCursor);
+    else if (edges & (Qt::LeftEdge | Qt::RightEdge))
+        setCursor(Qt::SizeHorCursor);
+    else if (edges & (Qt::TopEdge | Qt::BottomEdge))
+        setCursor(Qt::SizeVerCursor);
+    else
+        unsetCursor();
+    QWidget::mouseMoveEvent(event);
+}
+
+void TfMainForm::mousePressEvent(QMouseEvent* event) {
+    const Qt::Edges edges = EdgesAt(event->position().toPoint());
+    if (event->button() == Qt::LeftButton && edges && windowHandle())
+        windowHandle()->startSystemResize(edges);
+    QWidget::mousePressEvent(event);
+}

@@ -1,0 +1,195 @@
+#pragma once
+
+#include "app/TSettingsSections.h"
+#include "app/TSoundList.h"
+#include "cdimport/TOutputFormat.h"
+#include "naming/TFileNameOptions.h"
+
+#include <QWidget>
+
+#include <functional>
+#include <map>
+
+class ICdDriveList;
+class QAction;
+class QComboBox;
+class QFileSystemModel;
+class QLabel;
+class QProgressBar;
+class QPushButton;
+class QSplitter;
+class QTimer;
+class QToolButton;
+class QTreeView;
+struct TSettingsValues;
+class TTitleStrip;
+class TfNewPreset;
+class TfrCdimport;
+class TfrOptions;
+class TfrRename;
+
+// The main window, which is also the main controller: it owns the sound list, the work panels
+// and the program's state, switches between the import-CD mode, the rename/tag mode and the
+// options view, and keeps the settings, presets and histories.
+class TfMainForm : public QWidget {
+    Q_OBJECT
+public:
+    // `programFolder` holds the settings, presets and histories; `drives` lists the CD drives
+    // for the options panel (may be null: no drives).
+    TfMainForm(const QString& programFolder, ICdDriveList* drives, QWidget* parent = nullptr);
+    ~TfMainForm() override;
+
+    // Start-up after the windows exist: last settings, preset folders and box, histories.
+    void StartUp();
+    // Starts watching the CD drive once a second.
+    void StartCdDriveTimer();
+
+    void ShowImportMode();
+    void ShowRenameMode();
+    void acViewOptionsExecute();
+    void SetBusy(bool busy);
+    void UpdateStats();
+    // Asks for one refresh of names and rows within a second; further calls meanwhile add none.
+    void ScheduleListRefresh();
+
+    void LoadSettings(const QString& fileName);
+    // Writes the chosen sections to `fileName`; throws EAppError when it cannot be written.
+    void SaveSettings(const QString& fileName, TSettingsSections sections);
+
+    // State of the controller.
+    bool ImportMode() const { return importMode_; }
+    bool Busy() const { return busy_; }
+    bool Started() const { return started_; }
+    QString CurrentFolder() const { return currentFolder_; }
+    TSoundList& Sounds() { return sounds_; }
+    TOutputFormat OutputFormat;
+    TFileNameOptions CdNaming;
+    TFileNameOptions RenameNaming;
+    QString cdOutputRoot;
+    int TagWidth = 0;
+    int TagHeight = 0;
+    int TagX = 0;
+    int TagY = 0;
+    int CDDBversion = 0;
+    QString sdxLocation = "Not set";
+    int ColumnWidth = 529;
+    int ShortCount() const;
+
+    // The action of the action table called `name`.
+    QAction* Action(const char* name) const;
+    QString ProgramFolder() const { return programFolder_; }
+    QString PresetFolder() const;
+
+    // Parts of the window that later features fill or that tests look at.
+    QWidget* SoundListArea() const { return soundListArea_; }
+    TfrCdimport* frCdimport() const { return frCdimport_; }
+    TfrRename* frRename() const { return frRename_; }
+    TfrOptions* frOptions() const { return frOptions_; }
+    TTitleStrip* TitleStrip() const { return titleStrip_; }
+    QWidget* TopBar() const { return topBar_; }
+    QWidget* LeftColumn() const { return leftColumn_; }
+    QWidget* FolderColumn() const { return folderColumn_; }
+    QWidget* WorkPanel() const { return workPanel_; }
+    QLabel* CountLine() const { return lblCount_; }
+    QToolButton* ModeButton(const char* actionName) const;
+    QComboBox* PresetBox() const { return cmbPresets_; }
+    QPushButton* UpdatePresetButton() const { return btnUpdatePreset_; }
+    QTreeView* FolderTree() const { return folderTree_; }
+    QProgressBar* Gauge() const { return gauge_; }
+    QLabel* StatusLine() const { return lblStatus_; }
+    QPushButton* CancelButton() const { return btnCancel_; }
+    QWidget* PlayerArea() const { return playerArea_; }
+
+    // How the preset dialog is shown; tests replace it. Returns true for "Save".
+    std::function<bool(TfNewPreset&)> RunPresetDialog;
+
+signals:
+    // After each run of the list-refresh timer.
+    void ListRefreshed();
+
+protected:
+    // Reads the disc in the chosen drive into the sound list (the CD import fills this in).
+    virtual void LoadDisc();
+    // Lists the sound files of CurrentFolder into the sound list (the folder scanner fills
+    // this in).
+    virtual void ListCurrentFolder();
+    // Recomputes the target names (and, with automatic folders, paths) of an import.
+    virtual void RecomputeImportNames();
+    // Repaints all rows of the sound list.
+    virtual void RepaintList();
+    // Enables or disables the rows of the sound list; a busy import clears the selection too.
+    virtual void EnableListItems(bool enabled);
+    // The output folder of the first sound, or cdOutputRoot when there is none.
+    virtual QString FirstOutputFolder() const;
+
+    void closeEvent(QCloseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+
+private:
+    void FormCreate(ICdDriveList* drives);
+    void CreateActions();
+    QWidget* BuildTopBar();
+    QWidget* BuildCentre();
+    QWidget* BuildFolderColumn();
+    QWidget* BuildWorkPanel();
+    void BuildWindow();
+    void PressModeButton(const char* actionName);
+
+    void ListChangeTimerTimer();
+    void CdDriveTimerTimer();
+    void FolderTreeChange(const QString& folder);
+    void SelectFolderInTree(const QString& folder);
+
+    void FillPresetBox();
+    void cmbPresetSelect(int index);
+    void btnUpdatePresetClick();
+    bool SavePresetFromDialog(TfNewPreset& dialog, bool fromUpdate);
+    void btnClearWordsClick();
+
+    TSettingsValues CollectSettings() const;
+    void ApplySettings(const TSettingsValues& values);
+    void ApplyLayout(const TSettingsValues& values);
+    void ApplyRipper(const TSettingsValues& values);
+    void ApplyRenamer(const TSettingsValues& values);
+    void ApplyShortcuts(const TSettingsValues& values);
+    void ApplyLastFolder(const QString& folder);
+    void RefreshAfterLoad();
+    void ShowOutputFormat();
+    void SaveHistories();
+
+    Qt::Edges EdgesAt(const QPoint& position) const;
+
+    QString programFolder_;
+    bool importMode_ = false;
+    bool busy_ = false;
+    bool started_ = false;
+    QString currentFolder_;
+    TSoundList sounds_;
+
+    std::map<QString, QAction*> actions_;
+    std::map<QString, QToolButton*> modeButtons_;
+    TTitleStrip* titleStrip_ = nullptr;
+    QWidget* topBar_ = nullptr;
+    QWidget* playerArea_ = nullptr;
+    QComboBox* cmbPresets_ = nullptr;
+    QPushButton* btnUpdatePreset_ = nullptr;
+    QWidget* leftColumn_ = nullptr;
+    TfrCdimport* frCdimport_ = nullptr;
+    TfrRename* frRename_ = nullptr;
+    TfrOptions* frOptions_ = nullptr;
+    QSplitter* splitter_ = nullptr;
+    QLabel* lblCount_ = nullptr;
+    QWidget* soundListArea_ = nullptr;
+    QWidget* folderColumn_ = nullptr;
+    QTreeView* folderTree_ = nullptr;
+    QFileSystemModel* folderModel_ = nullptr;
+    QWidget* workPanel_ = nullptr;
+    QProgressBar* gauge_ = nullptr;
+    QLabel* lblStatus_ = nullptr;
+    QPushButton* btnCancel_ = nullptr;
+    QTimer* listChangeTimer_ = nullptr;
+    QTimer* cdDriveTimer_ = nullptr;
+    QString pressedModeButton_;
+    bool selectingFolder_ = false; // the program, not the user, moves the tree's selection
+};

@@ -1,0 +1,52 @@
+#include "naming/TfrRename.h"
+
+#include "ui/PanelBuilder.h"
+
+#include <QCheckBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+TfrRename::TfrRename(const std::function<QAction*(const char*)>& actions,
+                     std::function<QString()> currentFolder, QWidget* parent)
+    : QWidget(parent), currentFolder_(std::move(currentFolder)) {
+    setObjectName("TfrRename");
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    auto* title = new QLabel("Batch process files:", this);
+    layout->addWidget(title);
+
+    TPanelBuilder sfx("SFX information");
+    btnDescriptions = sfx.ActionButton(actions("acSFXdescriptions"), "btnDescriptions");
+    btnVOVezAZ = sfx.Button("vovEZaz", "btnVOVezAZ");
+    btnEditTags = sfx.ActionButton(actions("acEditTagsAll"), "btnEditTags");
+    editSeries = sfx.Field("Series", "editSeries");
+    editCD = sfx.Field("CD", "editCD");
+    editPublisher = sfx.Field("Publisher", "editPublisher");
+    lblDB = sfx.Label("Searching..", "lblDB");
+    lblDB->hide();
+    layout->addWidget(sfx.Take());
+
+    TPanelBuilder rename("Rename files");
+    btnFilenames = rename.ActionButton(actions("acsfxFileNames"), "btnFilenames");
+    lblFilenameDemo = rename.Label("", "lblFilenameDemo");
+    chkDoRename = rename.Check("Rename files", QString(), "chkDoRename");
+    chkDoRename->setChecked(true);
+    layout->addWidget(rename.Take());
+
+    TPanelBuilder tags("Tag files");
+    tags.Label("Write these tags: (.wav only)");
+    chkSFXbwav = tags.Check("Broadcast-tag",
+                            "Adds the sounds description to the bwav tag of each wav file",
+                            "chkSFXbwav");
+    chkSfxId3 = tags.Check("ID3-tag", "Adds a ID3-tag to the files", "chkSfxId3");
+    chksfxIXML = tags.Check("iXML-tag", "Adds a ixml-tag to the files", "chksfxIXML");
+    layout->addWidget(tags.Take());
+
+    layout->addStretch();
+    TPanelBuilder batch("");
+    btnProcAll = batch.ActionButton(actions("acProcAll"), "btnProcAll");
+    btnProcSel = batch.ActionButton(actions("acProcSel"), "btnProcSel");
+    layout->addWidget(batch.Take());
+}

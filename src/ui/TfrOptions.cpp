@@ -1,0 +1,57 @@
+#include "ui/TfrOptions.h"
+
+#include "ui/PanelBuilder.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QSpinBox>
+#include <QVBoxLayout>
+
+TfrOptions::TfrOptions(QWidget* parent) : QWidget(parent) {
+    setObjectName("TfrOptions");
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+
+    TPanelBuilder cd("CD options");
+    cd.Label("CD drive to read from:");
+    cmbDrive = new QComboBox;
+    cmbDrive->setObjectName("cmbDrive");
+    cd.Add(cmbDrive);
+    layout->addWidget(cd.Take());
+
+    TPanelBuilder database("Database & internet");
+    chkAutoMusFreeDB =
+        database.Check("Check freeDB on new music disc", QString(), "chkAutoMusFreeDB");
+    chkAutoSFXFreeDB = database.Check("Check freeDB on new SFX disc", QString(), "chkAutoSFXFreeDB");
+    chkAutoSFXdb = database.Check("Auto check VOVezaz", QString(), "chkAutoSFXdb");
+    chkAutoSFXdb->setChecked(true);
+    chkDoPost = database.Check("Send updates back to the  VOVezaz", QString(), "chkDoPost");
+    chkDoPost->setChecked(true);
+    layout->addWidget(database.Take());
+
+    TPanelBuilder other("Other options");
+    other.Label("Filenames:");
+    other.Label("Number of characters in \"Short description\"");
+    shortSpin = new QSpinBox;
+    shortSpin->setObjectName("shortSpin");
+    shortSpin->setRange(5, 200);
+    shortSpin->setValue(25);
+    other.Add(shortSpin);
+    other.Label("Auto complete lists:");
+    btnClearWords = other.Button("Clear history", "btnClearWords");
+    lblLocSDX = other.Label("Location of Sonaphor: ", "lblLocSDX");
+    lblSDXdir = other.Label("Not set", "lblSDXdir");
+    btnFindSDX = other.Button("Browse", "btnFindSDX");
+    other.Label("Shortcuts");
+    btnEditShortCuts = other.Button("Edit shortcuts", "btnEditShortCuts");
+    layout->addWidget(other.Take());
+    layout->addStretch();
+}
+
+void TfrOptions::SetDrives(const QStringList& drives) {
+    cmbDrive->clear();
+    cmbDrive->addItems(drives);
+    cmbDrive->setCurrentIndex(-1);
+}

@@ -1,0 +1,32 @@
+#pragma once
+
+#include <QWidget>
+
+class QCheckBox;
+class QComboBox;
+class QLabel;
+class QPushButton;
+class QSpinBox;
+
+// The options panel: the CD drive, the automatic lookups, the short description length,
+// the history reset, the companion program's folder and the shortcut editor.
+class TfrOptions : public QWidget {
+    Q_OBJECT
+public:
+    explicit TfrOptions(QWidget* parent = nullptr);
+
+    QComboBox* cmbDrive = nullptr;
+    QCheckBox* chkAutoMusFreeDB = nullptr;
+    QCheckBox* chkAutoSFXFreeDB = nullptr;
+    QCheckBox* chkAutoSFXdb = nullptr;
+    QCheckBox* chkDoPost = nullptr;
+    QSpinBox* shortSpin = nullptr;
+    QPushButton* btnClearWords = nullptr;
+    QLabel* lblLocSDX = nullptr;
+    QLabel* lblSDXdir = nullptr;
+    QPushButton* btnFindSDX = nullptr;
+    QPushButton* btnEditShortCuts = nullptr;
+
+    // Replaces the drive box's entries; no entry is selected afterwards.
+    void SetDrives(const QStringList& drives);
+};
