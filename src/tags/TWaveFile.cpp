@@ -93,6 +93,11 @@ void TWaveFile::WriteUInt32(quint64 position, quint32 value) {
     Write(position, bytes);
 }
 
+void TWaveFile::Truncate(quint64 length) noexcept {
+    if (::ftruncate(fd_, static_cast<off_t>(length)) == 0)
+        length_ = length;
+}
+
 void TWaveFile::ThrowSystemError(const char* action) const {
     const int error = errno ? errno : EIO;
     throw EAppError(QStringLiteral("Cannot %1 file \"%2\". %3")

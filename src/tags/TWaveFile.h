@@ -21,6 +21,8 @@ public:
     // Writes `bytes` at `position`; writing past the end fills the gap with zero bytes.
     void Write(quint64 position, const QByteArray& bytes);
     void WriteUInt32(quint64 position, quint32 value);
+    // Cuts the file back to `length`; used to undo a failed append, so it does not throw.
+    void Truncate(quint64 length) noexcept;
 
 private:
     [[noreturn]] void ThrowSystemError(const char* action) const;

@@ -67,16 +67,34 @@ void CheckAppendFits(const QString& path, const TWalk& walk, const QByteArray& p
                             .arg(path));
 }
 
-// Appends at the end of the walk (over stray bytes, or after a zero-filled gap when the last
-// chunk declared more data than the file holds) and corrects the RIFF size.
-void AppendChunk(TWaveFile& file, quint64 position, quint32 id, const QByteArray& payload) {
+// Writes the new chunk at the end of the walk (over stray bytes, or after a zero-filled gap
+// when the last chunk declared more data than the file holds) and returns the new length.
+// It comes before any id is retired, and a failed write cuts the file back to its old length,
+// so a full disk leaves the old tags in use and the file as it was.
+quint64 AppendChunk(TWaveFile& file, quint64 position, quint32 id, const QByteArray& payload) {
     const QByteArray data = PaddedToEven(payload);
     QByteArray chunk(chunkHeaderSize, '\0');
     qToLittleEndian(id, chunk.data());
     qToLittleEndian(quint32(data.size()), chunk.data() + 4);
     chunk.append(data);
-    file.Write(position, chunk);
-    file.WriteUInt32(riffSizePosition, quint32(position + chunk.size() - 8));
+    const quint64 oldLength = file.Length();
+    try {
+        file.Write(position, chunk);
+    } catch (const EAppError&) {
+        file.Truncate(oldLength);
+        throw;
+    }
+    return position + chunk.size();
+}
+
+// Only the id changes; size and data stay, so the file remains a valid RIFF file.
+void Retire(TWaveFile& file, const QList<TChunkRef>& chunks, quint32 retiredId) {
+    for (const TChunkRef& chunk : chunks)
+        file.WriteUInt32(chunk.position, retiredId);
+}
+
+void WriteRiffSize(TWaveFile& file, quint64 newLength) {
+    file.WriteUInt32(riffSizePosition, quint32(newLength - 8));
 }
 
 void ShowErrors(const std::function<void()>& work) {
@@ -100,9 +118,9 @@ void ReplaceWaveChunk(const QString& path, quint32 id, quint32 retiredId,
         CheckHeader(file);
         const TWalk walk = Walk(file, id);
         CheckAppendFits(path, walk, payload);
-        for (const TChunkRef& chunk : walk.matches)
-            file.WriteUInt32(chunk.position, retiredId);
-        AppendChunk(file, walk.end, id, payload);
+        const quint64 newLength = AppendChunk(file, walk.end, id, payload);
+        Retire(file, walk.matches, retiredId);
+        WriteRiffSize(file, newLength);
     });
 }
 
@@ -119,13 +137,15 @@ void UpdateWaveChunk(const QString& path, quint32 id, const QByteArray& prefix,
             const bool holdsPrefix = chunk.size >= prefix.size() && prefixEnd <= file.Length();
             (holdsPrefix ? usable : unusable).append(chunk);
         }
-        if (usable.isEmpty())
-            CheckAppendFits(path, walk, payload);
-        for (const TChunkRef& chunk : unusable)
-            file.WriteUInt32(chunk.position, RetiredIdOf(id));
-        for (const TChunkRef& chunk : usable)
-            file.Write(chunk.position + chunkHeaderSize, prefix);
-        if (usable.isEmpty())
-            AppendChunk(file, walk.end, id, payload);
+        if (!usable.isEmpty()) {
+            Retire(file, unusable, RetiredIdOf(id));
+            for (const TChunkRef& chunk : usable)
+                file.Write(chunk.position + chunkHeaderSize, prefix);
+            return;
+        }
+        CheckAppendFits(path, walk, payload);
+        const quint64 newLength = AppendChunk(file, walk.end, id, payload);
+        Retire(file, unusable, RetiredIdOf(id));
+        WriteRiffSize(file, newLength);
     });
 }

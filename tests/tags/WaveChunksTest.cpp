@@ -1,13 +1,14 @@
 #include "common/TRecordingMessages.h"
 #include "common/TTestDir.h"
+#include "tags/TSharedFileLock.h"
 #include "tags/TWavFixture.h"
 #include "tags/WaveChunks.h"
 
 #include <QFile>
 #include <QFileInfo>
 
-#include <fcntl.h>
-#include <sys/file.h>
+#include <csignal>
+#include <sys/resource.h>
 #include <unistd.h>
 
 #include <gtest/gtest.h>
@@ -213,16 +214,44 @@ TEST_F(WaveChunks, FileThatCannotBeOpenedShowsTheSystemReason) {
     EXPECT_FALSE(QFile::exists(missing));
 }
 
-TEST_F(WaveChunks, FileHeldByAnotherOpenerIsNotTouched) {
+TEST_F(WaveChunks, FileHeldByAReaderIsNotTouchedUntilItLetsGo) {
     const QByteArray original = TWavFixture::ShortPcm();
     const QString path = Put(original);
-    const int player = ::open(QFile::encodeName(path).constData(), O_RDONLY);
-    ASSERT_GE(player, 0);
-    ASSERT_EQ(::flock(player, LOCK_SH), 0);
+    {
+        const TSharedFileLock player(path);
+        ASSERT_TRUE(player.IsLocked());
+        ReplaceWaveChunk(path, id3Id, xid3Id, "x");
+        UpdateWaveChunk(path, bextId, bextPrefix, bextPayload);
+    }
+    const QString busy = QString("Cannot open file \"%1\". Resource temporarily unavailable").arg(path);
+    EXPECT_EQ(messages.Messages, QStringList({busy, busy}));
+    EXPECT_EQ(Content(), original);
+
     ReplaceWaveChunk(path, id3Id, xid3Id, "x");
-    ::close(player);
+    EXPECT_EQ(messages.Messages.size(), 2);
+    EXPECT_EQ(TWavFixture::ChunkIds(Content()), QStringList({"fmt ", "data", "id3 "}));
+}
+
+TEST_F(WaveChunks, FailedAppendLeavesTheFileAsItWas) {
+    // A file size limit makes the append fail part way, as a full disk would.
+    const QByteArray original = TWavFixture()
+                                    .Chunk("fmt ", TWavFixture::PcmFormat())
+                                    .Chunk("data", TWavFixture::AudioBytes(100))
+                                    .Chunk("iXML", "<old/>")
+                                    .Bytes();
+    const QString path = Put(original);
+    struct rlimit saved {};
+    ASSERT_EQ(::getrlimit(RLIMIT_FSIZE, &saved), 0);
+    struct rlimit limited = saved;
+    limited.rlim_cur = rlim_t(original.size() + 20);
+    const sighandler_t oldHandler = ::signal(SIGXFSZ, SIG_IGN);
+    ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &limited), 0);
+    ReplaceWaveChunk(path, ixmlId, oxmlId, QByteArray(100, 'n'));
+    ::setrlimit(RLIMIT_FSIZE, &saved);
+    ::signal(SIGXFSZ, oldHandler);
+
     EXPECT_EQ(messages.Messages,
-              QStringList(QString("Cannot open file \"%1\". Resource temporarily unavailable").arg(path)));
+              QStringList(QString("Cannot write file \"%1\". File too large").arg(path)));
     EXPECT_EQ(Content(), original);
 }
 
