@@ -2,15 +2,17 @@
 # Builds the chunk walker's fuzz target with clang (libFuzzer, AddressSanitizer, UBSan) into
 # build-fuzz/ and writes a few seed files. Not part of the main build or of CI.
 # Run:  fuzz/tags/build.sh && build-fuzz/wave_chunk_fuzz -max_total_time=600 build-fuzz/seeds
+# An argument names another output folder.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/../.." && pwd)
-out="$root/build-fuzz"
+out="${1:-$root/build-fuzz}"
 mkdir -p "$out/seeds"
 # shellcheck disable=SC2046
 clang++ -std=c++20 -g -O1 -fPIC -fsanitize=fuzzer,address,undefined \
     -I"$root/src" $(pkg-config --cflags Qt6Core) \
     "$root/fuzz/tags/WaveChunkFuzz.cpp" "$root/src/tags/WaveChunks.cpp" \
     "$root/src/tags/TWaveFile.cpp" "$root/src/app/UserMessages.cpp" \
+    "$root/src/app/GeneralErrorDisplay.cpp" \
     $(pkg-config --libs Qt6Core) -o "$out/wave_chunk_fuzz"
 
 # Seeds: byte 0 is the payload length, then a file. A 44-byte WAV, one with an iXML and a

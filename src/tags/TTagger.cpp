@@ -1,7 +1,7 @@
 #include "tags/TTagger.h"
 
 #include "app/EAppError.h"
-#include "app/IUserMessages.h"
+#include "app/GeneralErrorDisplay.h"
 #include "app/tsound.h"
 #include "tags/TBextInfo.h"
 #include "tags/WaveChunks.h"
@@ -56,7 +56,6 @@ QByteArray CommentFrame(const QString& comment) {
 QString GenreTextFrameText(const TmyID3tag& tag) {
     return tag.Genre.isEmpty() ? tag.GenreText : QString();
 }
-
 } // namespace
 
 QByteArray TTagger::EncodeSyncsafe(quint32 value) {
@@ -91,11 +90,10 @@ void TTagger::WriteTags(const tsound& sound) const {
     if (sound.Format != sfwav)
         return;
     if (WriteID3) {
-        try {
+        // A tag too big to build is shown, and the file is not touched.
+        RunShowingErrors([&] {
             ReplaceWaveChunk(sound.path, id3Chunk, retiredId3Chunk, BuildId3Tag(sound.ID3));
-        } catch (const EAppError& error) {
-            UserMessages().ShowMessage(error.Text()); // the file was not touched
-        }
+        });
     }
     if (WriteBwav) {
         const QByteArray info = TBextInfo::Build(sound.bwav, sound.bWav2, sound.bWav3);

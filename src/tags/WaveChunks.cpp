@@ -1,13 +1,11 @@
 #include "tags/WaveChunks.h"
 
 #include "app/EAppError.h"
-#include "app/IUserMessages.h"
+#include "app/GeneralErrorDisplay.h"
 #include "tags/TWaveFile.h"
 
 #include <QList>
 #include <QtEndian>
-
-#include <functional>
 
 namespace {
 constexpr quint32 riffId = MakeFourCC('R', 'I', 'F', 'F');
@@ -97,14 +95,6 @@ void WriteRiffSize(TWaveFile& file, quint64 newLength) {
     file.WriteUInt32(riffSizePosition, quint32(newLength - 8));
 }
 
-void ShowErrors(const std::function<void()>& work) {
-    try {
-        work();
-    } catch (const EAppError& error) {
-        UserMessages().ShowMessage(error.Text());
-    }
-}
-
 // "bext" becomes "Xbex", as "id3 " becomes "Xid3".
 quint32 RetiredIdOf(quint32 id) {
     return MakeFourCC('X', id & 0xFF, (id >> 8) & 0xFF, (id >> 16) & 0xFF);
@@ -113,7 +103,7 @@ quint32 RetiredIdOf(quint32 id) {
 
 void ReplaceWaveChunk(const QString& path, quint32 id, quint32 retiredId,
                       const QByteArray& payload) {
-    ShowErrors([&] {
+    RunShowingErrors([&] {
         TWaveFile file(path);
         CheckHeader(file);
         const TWalk walk = Walk(file, id);
@@ -126,7 +116,7 @@ void ReplaceWaveChunk(const QString& path, quint32 id, quint32 retiredId,
 
 void UpdateWaveChunk(const QString& path, quint32 id, const QByteArray& prefix,
                      const QByteArray& payload) {
-    ShowErrors([&] {
+    RunShowingErrors([&] {
         TWaveFile file(path);
         CheckHeader(file);
         const TWalk walk = Walk(file, id);
