@@ -9,10 +9,18 @@
 #include "app/tsound.h"
 #include "cdimport/ICdDriveList.h"
 #include "cdimport/TfrCdimport.h"
+#include "naming/LoadFolder.h"
+#include "naming/NameBuilders.h"
+#include "naming/OutputPaths.h"
+#include "naming/TfFilename.h"
 #include "naming/TfrRename.h"
+#include "ui/TCDripperList.h"
+#include "ui/TSoundListContextMenu.h"
 #include "ui/TfrOptions.h"
+#include "ui/tListLayout.h"
 
 #include <QAction>
+#include <QCheckBox>
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QDir>
@@ -82,6 +90,7 @@ void TfMainForm::CreateActions() {
     connect(Action("acRipMode"), &QAction::triggered, this, &TfMainForm::ShowImportMode);
     connect(Action("acRenameMode"), &QAction::triggered, this, &TfMainForm::ShowRenameMode);
     connect(Action("acViewOptions"), &QAction::triggered, this, &TfMainForm::acViewOptionsExecute);
+    connect(Action("acsfxFileNames"), &QAction::triggered, this, &TfMainForm::acsfxFileNamesExecute);
 }
 
 QAction* TfMainForm::Action(const char* name) const {
@@ -148,6 +157,7 @@ QWidget* TfMainForm::BuildTopBar() {
         button->setText(Action(name)->text());
         button->setCheckable(true);
         button->setMinimumHeight(48);
+        button->setStyleSheet("QToolButton:checked { background: #5a6e8c; }");
         // The program decides which mode button is down, whatever the click did to it.
         connect(button, &QToolButton::clicked, Action(name), &QAction::trigger);
         modeButtons_[name] = button;
@@ -165,7 +175,6 @@ QWidget* TfMainForm::BuildTopBar() {
     layout->addWidget(helpButton);
     playerArea_ = new QWidget(bar);
     playerArea_->setObjectName("PlayerArea");
-    playerArea_->setMinimumWidth(160);
     layout->addWidget(playerArea_, 1);
     layout->addWidget(new QLabel("Settings presets:", bar));
     cmbPresets_ = new QComboBox(bar);
@@ -198,7 +207,22 @@ QWidget* TfMainForm::BuildCentre() {
     auto* listLayout = new QVBoxLayout(soundListArea_);
     listLayout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(soundListArea_, 1);
+    BuildSoundList(listLayout);
     return centre;
+}
+
+void TfMainForm::BuildSoundList(QVBoxLayout* listLayout) {
+    soundList_ = new TCDripperList(soundListArea_);
+    soundList_->setObjectName("SoundList");
+    soundList_->SetLayout(tListLayout::MainWindowLayout());
+    soundList_->setFont(QFont("Arial"));
+    soundList_->SetSoundList(&sounds_);
+    connect(soundList_, &TsdxList::AfterRefreshList, this, &TfMainForm::UpdateStats);
+    auto actionOf = [this](const char* name) { return Action(name); };
+    soundList_->ConnectCommands(actionOf);
+    soundListMenu_ = new TSoundListContextMenu(actionOf, soundList_);
+    soundList_->SetContextMenu(soundListMenu_);
+    listLayout->addWidget(soundList_);
 }
 
 QWidget* TfMainForm::BuildFolderColumn() {
@@ -333,13 +357,44 @@ void TfMainForm::LoadDisc() {
         return; // settings loaded during start-up must not read the disc yet
 }
 
-void TfMainForm::ListCurrentFolder() {}
+void TfMainForm::ListCurrentFolder() {
+    if (importMode_)
+        return;
+    // The view drops its rows when the list is emptied and rebuilds them when it is filled.
+    LoadFolder(currentFolder_, sounds_, RenameNaming, frRename_->chkDoRename->isChecked(),
+               [this] { soundList_->RefreshList(); });
+}
 
-void TfMainForm::RecomputeImportNames() {}
+void TfMainForm::RecomputeImportNames() {
+    if (!importMode_)
+        return;
+    BuildImportNames(sounds_, CdNaming, ShortCount(), OutputFormat.AudioFormat);
+    BuildOutputPaths(sounds_, CdNaming, cdOutputRoot);
+}
 
-void TfMainForm::RepaintList() { soundListArea_->update(); }
+void TfMainForm::acsfxFileNamesExecute() {
+    if (importMode_) {
+        TfFilename::Edit(this, CdNaming, true);
+        frCdimport_->lblFilenameDemo->setText(CdNaming.Demo);
+        RecomputeImportNames();
+        frCdimport_->lblOPfolder->setText(
+            sounds_.Count() > 0 ? BuildOutputFolder(*sounds_.Items(0), CdNaming, cdOutputRoot)
+                                : cdOutputRoot);
+    } else {
+        TfFilename::Edit(this, RenameNaming, false);
+        frRename_->lblFilenameDemo->setText(RenameNaming.Demo);
+        BuildRenameNames(sounds_, RenameNaming, frRename_->chkDoRename->isChecked());
+    }
+    RepaintList();
+}
 
-void TfMainForm::EnableListItems(bool enabled) { soundListArea_->setEnabled(enabled); }
+void TfMainForm::RepaintList() { soundList_->InvalidateAll(); }
+
+void TfMainForm::EnableListItems(bool enabled) {
+    if (!enabled)
+        soundList_->ClearSelection();
+    soundList_->SetItemsEnabled(enabled);
+}
 
 QString TfMainForm::FirstOutputFolder() const {
     if (sounds_.Count() == 0 || sounds_.Items(0)->path.isEmpty())
@@ -373,8 +428,10 @@ void TfMainForm::StartUp() {
     const QString lastSettings = programFolder_ + "/" + settingsFileName;
     const bool firstStart = !QFileInfo::exists(lastSettings);
     LoadSettings(lastSettings);
-    if (firstStart)
+    if (firstStart) {
         ShowImportMode(); // a new user starts where the program's first button leads
+        RefreshAfterLoad();
+    }
     QDir().mkpath(PresetFolder());
     QDir().mkpath(programFolder_ + "/presets/Tags");
     FillPresetBox();
