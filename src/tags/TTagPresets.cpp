@@ -1,6 +1,7 @@
 #include "tags/TTagPresets.h"
 
 #include "app/IUserMessages.h"
+#include "naming/TFindFile.h"
 
 #include <QDir>
 #include <QFile>
@@ -43,12 +44,19 @@ QString TTagPresets::FileOf(const QString& name) const {
 }
 
 QStringList TTagPresets::PresetNames() const {
-    // A plain listing until the shared file finder is available to this folder.
-    const QStringList files = QDir(folder_).entryList({QStringLiteral("*.xml")},
-                                                      QDir::Files | QDir::CaseSensitive);
+    if (!QFileInfo(folder_).isDir())
+        return {};
+    TFindFile finder;
+    finder.SetPath(folder_);
+    finder.FileMask = QStringLiteral("*") + presetExtension;
+    finder.FileAttr = ffaReadOnly | ffaArchive; // plain files: no folders, no hidden files
     QStringList names;
-    for (const QString& file : files)
-        names.append(file.chopped(presetExtension.size()));
+    for (const QString& path : finder.SearchByMask()) {
+        const QString file = QFileInfo(path).fileName();
+        // The mask ignores letter case, but a preset loads from name + ".xml" exactly.
+        if (file.endsWith(presetExtension))
+            names.append(file.chopped(presetExtension.size()));
+    }
     std::stable_sort(names.begin(), names.end(), [](const QString& a, const QString& b) {
         return a.compare(b, Qt::CaseInsensitive) < 0;
     });
