@@ -35,10 +35,11 @@ TWaveFile::TWaveFile(const QString& path) : path_(path) {
         ::close(fd_);
         throw EAppError(OpenError(path_, QStringLiteral("Not a regular file")));
     }
-    if (::flock(fd_, LOCK_EX | LOCK_NB) != 0) {
-        const int error = errno;
+    // Only a lock held elsewhere refuses the file; a file system without locks (some network
+    // shares) would otherwise refuse every tag write.
+    if (::flock(fd_, LOCK_EX | LOCK_NB) != 0 && errno == EWOULDBLOCK) {
         ::close(fd_);
-        throw EAppError(OpenError(path_, SystemReason(error)));
+        throw EAppError(OpenError(path_, SystemReason(EWOULDBLOCK)));
     }
     length_ = static_cast<quint64>(info.st_size);
 }
