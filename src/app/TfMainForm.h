@@ -21,7 +21,10 @@ class QSplitter;
 class QTimer;
 class QToolButton;
 class QTreeView;
+class QVBoxLayout;
 struct TSettingsValues;
+class TCDripperList;
+class TSoundListContextMenu;
 class TTitleStrip;
 class TfNewPreset;
 class TfrCdimport;
@@ -72,7 +75,6 @@ public:
     int TagY = 0;
     int CDDBversion = 0;
     QString sdxLocation = "Not set";
-    int ColumnWidth = 529;
     int ShortCount() const;
 
     // The action of the action table called `name`.
@@ -82,6 +84,10 @@ public:
 
     // Parts of the window that later features fill or that tests look at.
     QWidget* SoundListArea() const { return soundListArea_; }
+    // The list view of the sound list; its ColumnWidth is the "ColumnWidth" setting.
+    TCDripperList* SoundList() const { return soundList_; }
+    // Its context menu; "Edit description" is connected by the description tools.
+    TSoundListContextMenu* SoundListMenu() const { return soundListMenu_; }
     TfrCdimport* frCdimport() const { return frCdimport_; }
     TfrRename* frRename() const { return frRename_; }
     TfrOptions* frOptions() const { return frOptions_; }
@@ -131,12 +137,15 @@ private:
     void CreateActions();
     QWidget* BuildTopBar();
     QWidget* BuildCentre();
+    void BuildSoundList(QVBoxLayout* listLayout);
     QWidget* BuildFolderColumn();
     QWidget* BuildWorkPanel();
     void BuildWindow();
     void PressModeButton(const char* actionName);
 
     void ListChangeTimerTimer();
+    // "Filenames": the mask dialog on the naming of the mode in use, then names anew.
+    void acsfxFileNamesExecute();
     void CdDriveTimerTimer();
     void FolderTreeChange(const QString& folder);
     void SelectFolderInTree(const QString& folder);
@@ -181,6 +190,8 @@ private:
     QSplitter* splitter_ = nullptr;
     QLabel* lblCount_ = nullptr;
     QWidget* soundListArea_ = nullptr;
+    TCDripperList* soundList_ = nullptr;
+    TSoundListContextMenu* soundListMenu_ = nullptr;
     QWidget* folderColumn_ = nullptr;
     QTreeView* folderTree_ = nullptr;
     QFileSystemModel* folderModel_ = nullptr;

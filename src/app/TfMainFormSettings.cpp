@@ -7,6 +7,7 @@
 #include "app/TSettingsDocument.h"
 #include "cdimport/TfrCdimport.h"
 #include "naming/TfrRename.h"
+#include "ui/TCDripperList.h"
 #include "ui/TfrOptions.h"
 
 #include <QAction>
@@ -55,7 +56,7 @@ TSettingsValues TfMainForm::CollectSettings() const {
     TSettingsValues v;
     v.CDDBversion = CDDBversion;
     v.sdxLocation = sdxLocation;
-    v.ColumnWidth = ColumnWidth;
+    v.ColumnWidth = soundList_->ColumnWidth();
     v.TagWidth = TagWidth;
     v.TagHeight = TagHeight;
     v.TagX = TagX;
@@ -126,7 +127,8 @@ void TfMainForm::ApplySettings(const TSettingsValues& values) {
 }
 
 void TfMainForm::ApplyLayout(const TSettingsValues& values) {
-    ApplyTo(values.ColumnWidth, ColumnWidth);
+    if (values.ColumnWidth)
+        soundList_->SetColumnWidth(*values.ColumnWidth);
     ApplyTo(values.TagWidth, TagWidth);
     ApplyTo(values.TagHeight, TagHeight);
     ApplyTo(values.TagX, TagX);

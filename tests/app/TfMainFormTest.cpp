@@ -7,6 +7,7 @@
 #include "cdimport/ICdDriveList.h"
 #include "cdimport/TfrCdimport.h"
 #include "naming/TfrRename.h"
+#include "ui/TCDripperList.h"
 #include "ui/TfrOptions.h"
 #include "common/TRecordingMessages.h"
 #include "common/TTestDir.h"
@@ -149,13 +150,13 @@ TEST_F(MainFormFixture, BusyHidesRegionsAndComesBack) {
         EXPECT_FALSE(Shown(f->TopBar(), f));
         EXPECT_FALSE(Shown(f->LeftColumn(), f));
         EXPECT_FALSE(Shown(f->FolderColumn(), f));
-        EXPECT_FALSE(f->SoundListArea()->isEnabled());
+        EXPECT_FALSE(f->SoundList()->ItemsEnabled());
         f->SetBusy(false);
         EXPECT_FALSE(Shown(f->WorkPanel(), f));
         EXPECT_TRUE(Shown(f->TopBar(), f));
         EXPECT_TRUE(Shown(f->LeftColumn(), f));
         EXPECT_EQ(Shown(f->FolderColumn(), f), !importMode);
-        EXPECT_TRUE(f->SoundListArea()->isEnabled());
+        EXPECT_TRUE(f->SoundList()->ItemsEnabled());
     }
 }
 
