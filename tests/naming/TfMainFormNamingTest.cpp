@@ -1,0 +1,108 @@
+// The naming pieces as the main window uses them: a picked folder becomes named sounds, and
+// "Filenames" opens the mask dialog on the naming of the mode in use.
+#include "app/TfMainForm.h"
+#include "app/tsound.h"
+#include "cdimport/TfrCdimport.h"
+#include "common/TRecordingMessages.h"
+#include "common/TTestDir.h"
+#include "naming/TNameShape.h"
+#include "naming/TTileArea.h"
+#include "naming/TfFilename.h"
+#include "naming/TfrRename.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QDropEvent>
+#include <QLabel>
+#include <QMimeData>
+#include <QPushButton>
+#include <QTimer>
+#include <QtTest/QTest>
+
+#include <gtest/gtest.h>
+
+#include <memory>
+
+namespace {
+struct MainWindowNaming : ::testing::Test {
+    TTestDir program;
+    TTestDir folder;
+    TRecordingMessages messages;
+    std::unique_ptr<TfMainForm> form;
+
+    MainWindowNaming() {
+        folder.Write("Dog bark.wav", "");
+        folder.Write("b.MP3", "");
+        folder.Write("notes.txt", "");
+        form = std::make_unique<TfMainForm>(program.Path(), nullptr);
+        form->StartUp();
+        form->RenameNaming.Mask = "%Trc; - %FDes;";
+        form->ShowRenameMode();
+    }
+
+    // Picks `path` in the folder tree, as the settings' last folder does.
+    void PickFolder(const QString& path) {
+        form->LoadSettings(program.Write("pick.xml", "<Trackmothsettings><Renamer><LastFolder>" +
+                                                         path.toUtf8() +
+                                                         "</LastFolder></Renamer></Trackmothsettings>"));
+    }
+
+    QStringList Names() const {
+        QStringList names;
+        for (const tsound* sound : form->Sounds())
+            names.append(sound->filename);
+        names.sort();
+        return names;
+    }
+};
+
+// Triggers "Filenames"; while the dialog runs, moves "Album" into the build row and presses
+// OK or Cancel.
+void RunFilenamesDialog(TfMainForm& form, bool ok) {
+    QTimer::singleShot(0, [ok] {
+        auto* dialog = qobject_cast<TfFilename*>(QApplication::activeModalWidget());
+        ASSERT_NE(dialog, nullptr);
+        std::unique_ptr<QMimeData> data(TNameShape::MimeDataFor("%Alb;"));
+        QDragEnterEvent enter(QPoint(2, 2), Qt::MoveAction, data.get(), Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(dialog->BuildRow(), &enter);
+        QDropEvent drop(QPointF(2, 2), Qt::MoveAction, data.get(), Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(dialog->BuildRow(), &drop);
+        EXPECT_TRUE(drop.isAccepted());
+        QTest::mouseClick(ok ? dialog->btnOK : dialog->btnCancel, Qt::LeftButton);
+    });
+    form.Action("acsfxFileNames")->trigger();
+}
+
+TEST_F(MainWindowNaming, PickedFolderBecomesNamedSounds) {
+    PickFolder(folder.Path());
+    EXPECT_EQ(form->CurrentFolder(), folder.Path());
+    EXPECT_EQ(Names(), QStringList({"01 - b.mp3", "02 - Dog bark.wav"}));
+
+    PickFolder(program.Path()); // a folder without sound files empties the list
+    EXPECT_EQ(form->Sounds().Count(), 0);
+}
+
+TEST_F(MainWindowNaming, FilenamesOnTheRenameSide) {
+    PickFolder(folder.Path());
+    RunFilenamesDialog(*form, false);
+    EXPECT_EQ(form->RenameNaming.Mask, "%Trc; - %FDes;");
+    EXPECT_EQ(Names(), QStringList({"01 - b.mp3", "02 - Dog bark.wav"}));
+
+    RunFilenamesDialog(*form, true);
+    EXPECT_EQ(form->RenameNaming.Mask, "%Trc; - %FDes; - %Alb;");
+    EXPECT_EQ(form->frRename()->lblFilenameDemo->text(), "\\\\01 - Full Description - Album.wav");
+    EXPECT_EQ(Names(), QStringList({"01 - b -.mp3", "02 - Dog bark -.wav"}));
+}
+
+TEST_F(MainWindowNaming, FilenamesOnTheImportSide) {
+    form->ShowImportMode();
+    const QString demo = form->CdNaming.Demo;
+    RunFilenamesDialog(*form, false);
+    EXPECT_EQ(form->CdNaming.Mask, "%FDes;");
+    EXPECT_EQ(form->frCdimport()->lblFilenameDemo->text(), demo);
+
+    RunFilenamesDialog(*form, true);
+    EXPECT_EQ(form->CdNaming.Mask, "%FDes; - %Alb;");
+    EXPECT_EQ(form->frCdimport()->lblFilenameDemo->text(), "\\\\Full Description - Album.wav");
+}
+} // namespace
