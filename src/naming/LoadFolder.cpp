@@ -4,6 +4,7 @@
 #include "app/tsound.h"
 #include "naming/NameBuilders.h"
 #include "naming/TFindFile.h"
+#include "naming/WithTrailingSlash.h"
 
 #include <QCollator>
 #include <QCollatorSortKey>
@@ -18,7 +19,7 @@ QStringList ListSoundFiles(const QString& folder) {
     finder.InSubFolders = false;
     finder.SetPath(folder);
     // A folder removed in the meantime leaves the finder on its old path: list nothing then.
-    if (finder.Path() != (folder.endsWith(u'/') ? folder : folder + u'/'))
+    if (finder.Path() != WithTrailingSlash(folder))
         return {};
     finder.MultiMask = {QStringLiteral("*.wav"), QStringLiteral("*.mp3"), QStringLiteral("*.aif")};
     return finder.SearchByMasks();

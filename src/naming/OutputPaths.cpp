@@ -3,12 +3,9 @@
 #include "app/TSoundList.h"
 #include "app/tsound.h"
 #include "naming/MakeGoodString.h"
+#include "naming/WithTrailingSlash.h"
 
 namespace {
-QString WithTrailingSlash(const QString& folder) {
-    return folder.endsWith(u'/') ? folder : folder + u'/';
-}
-
 // The metadata come from the user and from online databases; a series called ".." must not
 // lead the import out of the output root, so such a name makes no folder.
 void AppendFolder(QString& relative, const QString& value) {

@@ -1,15 +1,13 @@
 #include "naming/TFindFile.h"
 
+#include "naming/WithTrailingSlash.h"
+
 #include <QDir>
 #include <QDirIterator>
 
 #include <algorithm>
 
 namespace {
-QString WithTrailingSlash(const QString& folder) {
-    return folder.endsWith(u'/') ? folder : folder + u'/';
-}
-
 // True when `mask` matches the whole `name`: "*" any run of characters, "?" one character,
 // letters compared without regard to case. Plain matching keeps large folders quick.
 bool MatchesMask(QStringView name, QStringView mask) {
