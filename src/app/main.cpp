@@ -2,6 +2,9 @@
 #include "app/TProgramFolder.h"
 #include "app/TTrackmothApplication.h"
 #include "app/TfMainForm.h"
+#include "cdimport/TCDcontrol.h"
+#include "cdimport/TLibcdioDrives.h"
+#include "cdimport/TQtAudioOutput.h"
 #include "ui/DarkLook.h"
 
 int main(int argc, char** argv) {
@@ -10,7 +13,12 @@ int main(int argc, char** argv) {
     TMessageBoxes messageBoxes;
     SetUserMessages(&messageBoxes);
 
-    TfMainForm mainForm(TProgramFolder::Resolve(), nullptr);
+    const QString programFolder = TProgramFolder::Resolve();
+    // The drives, then the disc images of "discs"; ends the program without a sound output
+    // or without any drive. Declared first so that it outlives the window.
+    TCDcontrol cdControl(std::make_unique<TLibcdioDrives>(programFolder + "/discs"),
+                         std::make_unique<TQtAudioOutput>());
+    TfMainForm mainForm(programFolder, &cdControl);
     mainForm.StartUp();
     mainForm.show();
     mainForm.StartCdDriveTimer();
