@@ -47,7 +47,9 @@ QJsonObject RunJson(const QString& program, const QStringList& arguments) {
     if (!process.waitForFinished(60000) || process.exitCode() != 0)
         return {};
     const QJsonDocument document = QJsonDocument::fromJson(process.readAllStandardOutput());
-    return document.isArray() ? document.array().first().toObject() : document.object();
+    if (document.isArray())
+        return document.array().isEmpty() ? QJsonObject() : document.array().first().toObject();
+    return document.object();
 }
 
 class TagReaders : public ::testing::Test {
