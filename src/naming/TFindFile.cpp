@@ -13,6 +13,10 @@ namespace {
 bool MatchesMask(QStringView name, QStringView mask) {
     if (mask == u"*.*") // by long habit "*.*" means every name, with or without a dot
         return true;
+    // The usual mask, "*" and an extension, needs no general matching.
+    const QStringView tail = mask.mid(1);
+    if (mask.startsWith(u'*') && !tail.contains(u'*') && !tail.contains(u'?'))
+        return name.endsWith(tail, Qt::CaseInsensitive);
     qsizetype n = 0, m = 0;
     qsizetype starMask = -1, starName = 0;
     while (n < name.size()) {
@@ -40,12 +44,13 @@ bool MatchesAnyMask(QStringView name, const QStringList& masks) {
                        [name](const QString& mask) { return MatchesMask(name, mask); });
 }
 
+// ffaSysFile names a file attribute this platform does not have. It is not mapped to
+// QDir::System: that would list sockets, pipes and devices, and opening a pipe named
+// "x.wav" for tagging would hang the program.
 QDir::Filters EntryFilters(TFileAttrKinds attributes) {
     QDir::Filters filters = QDir::Files | QDir::NoDotAndDotDot;
     if (attributes & ffaHidden)
         filters |= QDir::Hidden;
-    if (attributes & ffaSysFile)
-        filters |= QDir::System;
     if (attributes & ffaDirectory)
         filters |= QDir::Dirs;
     return filters;

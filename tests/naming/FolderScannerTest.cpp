@@ -5,9 +5,12 @@
 #include "naming/TFindFile.h"
 
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 
 #include <gtest/gtest.h>
+
+#include <sys/stat.h>
 
 namespace {
 TEST(TFindFile, PathKeepsPreviousWhenNewOneIsMissingOrEmpty) {
@@ -127,6 +130,17 @@ TEST(LoadFolder, MakesOneRecordPerSoundFileFromItsName) {
         EXPECT_EQ(s.bWav3, "%CD;");
         EXPECT_TRUE(s.XMLdata.isEmpty());
     }
+}
+
+TEST(LoadFolder, PipesAndSocketsAreNoSounds) {
+    // Tagging opens each listed file; opening a pipe would wait for a writer forever.
+    TTestDir dir;
+    dir.Write("real.wav", "");
+    ASSERT_EQ(::mkfifo(QFile::encodeName(dir.File("pipe.wav")).constData(), 0600), 0);
+    TSoundList sounds;
+    LoadFolder(dir.Path(), sounds, TFileNameOptions(), true, {});
+    ASSERT_EQ(sounds.Count(), 1);
+    EXPECT_EQ(sounds.Items(0)->Comment, "real.wav");
 }
 
 TEST(LoadFolder, NamesFromTheRenameMaskAndTheNameOnDisk) {
