@@ -1,0 +1,21 @@
+#pragma once
+
+#include "cdimport/TNotification.h"
+#include "cdimport/TOutputFormat.h"
+#include "cdimport/TsdxJob.h"
+
+#include <memory>
+
+// A background step run on one ripped file at a time: resampling or MP3 encoding.
+// The stage marks its job running and its sound ssConverting when it starts; at the end it
+// marks the job done, the sound ssDone (sserror when the conversion failed, the ripped audio
+// kept) and CopyCount 0, and then raises the done notification on the thread that started it.
+class IConversionStage {
+public:
+    virtual ~IConversionStage() = default;
+    virtual bool Busy() const = 0;
+    // Runs `job` in the background and returns at once. Only called while not busy.
+    // `writeTags`: the encoder passes the sound's ID3 fields on.
+    virtual void Start(std::shared_ptr<TsdxJob> job, const TOutputFormat& format, bool writeTags) = 0;
+    virtual void SetOnDone(TNotification notification) = 0;
+};

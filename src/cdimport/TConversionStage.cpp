@@ -1,0 +1,46 @@
+#include "cdimport/TConversionStage.h"
+
+#include "app/IUserMessages.h"
+#include "app/tsound.h"
+#include "cdimport/TSimpleThread.h"
+
+#include <QFile>
+
+#include <filesystem>
+
+TConversionStage::TConversionStage(QObject* parent) : QObject(parent) {}
+
+TConversionStage::~TConversionStage() { WaitForWorker(); }
+
+void TConversionStage::WaitForWorker() { worker_.reset(); }
+
+void TConversionStage::Start(std::shared_ptr<TsdxJob> job, const TOutputFormat& format,
+                             bool writeTags) {
+    busy_ = true;
+    job_ = std::move(job);
+    job_->JobState = jsRunning;
+    job_->sound->Status = ssConverting;
+    const TConversionInput input{job_->sound->path, job_->sound->ID3, format, writeTags};
+    worker_ = std::make_unique<TSimpleThread>([this, input] { result_ = Convert(input); },
+                                              [this] { Finish(); });
+}
+
+void TConversionStage::Finish() {
+    // Freed later: this runs inside the thread object's own slot.
+    worker_.release()->deleteLater();
+    std::shared_ptr<TsdxJob> job = std::move(job_);
+    job->JobState = jsDone;
+    job->sound->Status = result_.Succeeded ? ssDone : sserror;
+    job->sound->CopyCount = 0;
+    busy_ = false;
+    if (!result_.UserMessage.isEmpty())
+        UserMessages().ShowMessage(result_.UserMessage);
+    Notify(onDone_);
+}
+
+bool TConversionStage::ReplaceFile(const QString& from, const QString& to) {
+    std::error_code error;
+    std::filesystem::rename(QFile::encodeName(from).toStdString(), QFile::encodeName(to).toStdString(),
+                            error);
+    return !error;
+}

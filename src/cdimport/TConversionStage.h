@@ -1,0 +1,56 @@
+#pragma once
+
+#include "app/TmyID3tag.h"
+#include "cdimport/IConversionStage.h"
+
+#include <QObject>
+
+#include <memory>
+
+class TSimpleThread;
+
+// What a conversion works on: copied from the job's sound when it starts, so the worker
+// thread never reads the record.
+struct TConversionInput {
+    QString Path;
+    TmyID3tag Tags;
+    TOutputFormat Format;
+    bool WriteTags = false;
+};
+
+struct TConversionResult {
+    bool Succeeded = false;
+    QString UserMessage; // shown when not empty
+};
+
+// The part both stages share: the busy flag, the job's states, the worker thread and the
+// hand-over of the end to the thread that started the job.
+class TConversionStage : public QObject, public IConversionStage {
+    Q_OBJECT
+public:
+    ~TConversionStage() override;
+
+    bool Busy() const override { return busy_; }
+    void Start(std::shared_ptr<TsdxJob> job, const TOutputFormat& format, bool writeTags) override;
+    void SetOnDone(TNotification notification) override { onDone_ = std::move(notification); }
+
+protected:
+    explicit TConversionStage(QObject* parent);
+    // Runs on the worker thread. On failure it leaves the ripped audio on disk.
+    virtual TConversionResult Convert(const TConversionInput& input) = 0;
+    // Derived stages call this first in their destructor: the worker may use their fields.
+    void WaitForWorker();
+    tsound* JobSound() const { return job_ ? job_->sound : nullptr; }
+    // Moves `from` to `to` in one step, replacing `to`: there is never a moment without a
+    // file under the final name, nor a half-written one.
+    static bool ReplaceFile(const QString& from, const QString& to);
+
+private:
+    void Finish();
+
+    bool busy_ = false;
+    std::shared_ptr<TsdxJob> job_;
+    TNotification onDone_;
+    TConversionResult result_;
+    std::unique_ptr<TSimpleThread> worker_;
+};

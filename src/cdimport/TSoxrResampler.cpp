@@ -1,0 +1,44 @@
+#include "cdimport/TSoxrResampler.h"
+
+#include "app/tsound.h"
+#include "cdimport/TSoxrConverter.h"
+
+#include <cmath>
+
+TSoxrResampler::TSoxrResampler(QObject* parent) : TConversionStage(parent) {
+    progressTimer_.setInterval(progressIntervalMs);
+    connect(&progressTimer_, &QTimer::timeout, this, &TSoxrResampler::ProgressTimerTimer);
+}
+
+TSoxrResampler::~TSoxrResampler() { WaitForWorker(); }
+
+void TSoxrResampler::Start(std::shared_ptr<TsdxJob> job, const TOutputFormat& format,
+                           bool writeTags) {
+    progressTimer_.start();
+    TConversionStage::Start(std::move(job), format, writeTags);
+}
+
+TConversionResult TSoxrResampler::Convert(const TConversionInput& input) {
+    const QString converted = input.Path + "_";
+    const QString error = TSoxrConverter::Convert(
+        input.Path, converted, input.Format.SampleRate, input.Format.BitDepth,
+        [this](qint64 done, qint64 total) {
+            if (done != 0 && total > 0)
+                percent_ = int(std::nearbyint(double(done) / double(total) * 100.0));
+        });
+    if (!error.isEmpty())
+        return {};
+    if (!ReplaceFile(converted, input.Path)) {
+        QFile::remove(converted);
+        return {};
+    }
+    return {true, {}};
+}
+
+void TSoxrResampler::ProgressTimerTimer() {
+    if (!Busy()) {
+        progressTimer_.stop();
+        return;
+    }
+    JobSound()->CopyCount = percent_;
+}

@@ -1,0 +1,32 @@
+#pragma once
+
+#include "cdimport/TConversionStage.h"
+
+#include <QTimer>
+
+#include <atomic>
+
+// Converts each ripped WAV file in place to the import's sample rate and bit depth. It writes
+// "<path>_" and then puts it in the place of the ripped file; when the conversion fails, the
+// ripped file stays as it was.
+class TSoxrResampler : public TConversionStage {
+    Q_OBJECT
+public:
+    static constexpr int progressIntervalMs = 1000;
+
+    explicit TSoxrResampler(QObject* parent = nullptr);
+    ~TSoxrResampler() override;
+
+    void Start(std::shared_ptr<TsdxJob> job, const TOutputFormat& format, bool writeTags) override;
+    // Percent of the running (or last) conversion; not reset between jobs.
+    int Percent() const { return percent_; }
+
+protected:
+    TConversionResult Convert(const TConversionInput& input) override;
+
+private:
+    void ProgressTimerTimer();
+
+    QTimer progressTimer_;
+    std::atomic<int> percent_ = 0;
+};

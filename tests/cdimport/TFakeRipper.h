@@ -1,0 +1,56 @@
+#pragma once
+
+#include "app/EAppError.h"
+#include "cdimport/IRipper.h"
+#include "cdimport/TWavHeader.h"
+
+#include <QFile>
+#include <QStringList>
+
+#include <functional>
+
+// A ripper that writes a small valid WAV file per track. By default each rip ends inside
+// RipTrack; with `EndsLater` the test ends it with `EndRip`.
+class TFakeRipper : public IRipper {
+public:
+    bool EndsLater = false;
+    int FailingTrack = -1;      // RipTrack throws for this track, writing nothing
+    QString ErrorText = "Cannot create file";
+    QString EndError;           // RipError of the rips that end
+    QStringList RippedFiles;    // in call order
+    int Cancels = 0;
+    std::function<void()> OnRipStarted; // inside RipTrack, after the file is written
+
+    void RipTrack(const QString& fileName, int track) override {
+        if (track == FailingTrack)
+            throw EAppError(ErrorText);
+        WriteWav(fileName);
+        RippedFiles.append(fileName);
+        ripping_ = true;
+        if (OnRipStarted)
+            OnRipStarted();
+        if (!EndsLater)
+            EndRip();
+    }
+    void EndRip() {
+        ripping_ = false;
+        Notify(onRipDone_);
+    }
+    bool Ripping() const { return ripping_; }
+    void CancelRip() override { ++Cancels; }
+    void SetOnRipDone(TNotification notification) override { onRipDone_ = std::move(notification); }
+    QString RipError() const override { return EndError; }
+
+    static void WriteWav(const QString& fileName) {
+        QFile file(fileName);
+        if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate))
+            return;
+        file.write(TWavHeader::Build(2, 16));
+        file.write(QByteArray(4 * 441, '\0'));
+        TWavHeader::PatchSizes(file);
+    }
+
+private:
+    TNotification onRipDone_;
+    bool ripping_ = false;
+};

@@ -1,0 +1,329 @@
+#include "app/tsound.h"
+#include "cdimport/TFakeConversionStage.h"
+#include "cdimport/TFakeRipper.h"
+#include "cdimport/TJobHandler.h"
+#include "common/TRecordingMessages.h"
+#include "common/TTestDir.h"
+
+#include <gtest/gtest.h>
+
+#include <vector>
+
+namespace {
+using TTrail = QList<TSoundStatus>;
+
+const TOutputFormat cdWav{sfwav, 256, 16, 44100};
+const TOutputFormat wav48k24{sfwav, 256, 24, 48000};
+const TOutputFormat mp3At192{sfmp3, 192, 16, 44100};
+
+const TTrail untouchedTrail{ssWaiting, ssRipping, ssDone, ssnormal};
+const TTrail convertedTrail{ssWaiting, ssRipping, ssNeedConvert, ssConverting, ssDone, ssnormal};
+
+// A handler with a fake ripper and fake stages. Every status a sound takes on the way is
+// recorded in its trail.
+class TJobHandlerTest : public ::testing::Test {
+protected:
+    TJobHandlerTest() {
+        auto resamplerStage = std::make_unique<TFakeConversionStage>();
+        auto encoderStage = std::make_unique<TFakeConversionStage>();
+        resampler = resamplerStage.get();
+        encoder = encoderStage.get();
+        handler = std::make_unique<TJobHandler>(ripper, std::move(resamplerStage), std::move(encoderStage));
+        handler->Tagger().WriteID3 = true;
+        handler->OnRipProgress = [this] { ++ripProgress; Sample(); };
+        handler->OnFinished = [this] { ++finished; Sample(); };
+        ripper.OnRipStarted = [this] { Sample(); };
+        resampler->OnStateChanged = [this] { Sample(); };
+        encoder->OnStateChanged = [this] { Sample(); };
+    }
+
+    void Queue(int count, const TOutputFormat& format) {
+        handler->ResetJobs();
+        handler->SetOutputFormat(format);
+        const QString extension = format.AudioFormat == sfmp3 ? ".mp3" : ".wav";
+        for (int i = 0; i < count; ++i) {
+            auto sound = std::make_unique<tsound>();
+            sound->path = dir.File(QString("Track %1%2").arg(i + 1, 2, 10, QChar('0')).arg(extension));
+            sound->Status = ssCdTrack;
+            sound->ID3.Title = "Rain on a tin roof";
+            handler->AddRipJob(sound.get(), i);
+            sounds.push_back(std::move(sound));
+        }
+        trails.resize(count);
+        Sample();
+    }
+
+    void Sample() {
+        for (size_t i = 0; i < sounds.size(); ++i)
+            if (trails[i].isEmpty() || trails[i].last() != sounds[i]->Status)
+                trails[i].append(sounds[i]->Status);
+    }
+
+    TSoundStatus Status(int index) const { return sounds[size_t(index)]->Status; }
+    bool HasId3Chunk(int index) const {
+        QFile file(sounds[size_t(index)]->path);
+        return file.open(QIODevice::ReadOnly) && file.readAll().contains("id3 ");
+    }
+
+    TTestDir dir;
+    TRecordingMessages messages;
+    std::vector<std::unique_ptr<tsound>> sounds;
+    TFakeRipper ripper;
+    TFakeConversionStage* resampler = nullptr;
+    TFakeConversionStage* encoder = nullptr;
+    std::unique_ptr<TJobHandler> handler;
+    QList<TTrail> trails;
+    int ripProgress = 0;
+    int finished = 0;
+};
+} // namespace
+
+TEST_F(TJobHandlerTest, AddRipJobQueuesTheSoundAsWaiting) {
+    Queue(2, cdWav);
+
+    EXPECT_EQ(sounds[0]->Comment, "Waiting..");
+    EXPECT_EQ(Status(1), ssWaiting);
+    EXPECT_EQ(handler->RipQueueCount(), 2);
+    EXPECT_EQ(handler->CurrentRipJob(), nullptr);
+    EXPECT_FALSE(handler->RipActive());
+}
+
+TEST_F(TJobHandlerTest, OutputFormatDecidesTheConversion) {
+    struct TCase {
+        TOutputFormat Format;
+        bool EncodeMp3;
+        bool NeedsResample;
+    };
+    const TCase cases[] = {
+        {cdWav, false, false},
+        {wav48k24, false, true},
+        {{sfwav, 256, 24, 44100}, false, true},
+        {{sfwav, 256, 16, 96000}, false, true},
+        {mp3At192, true, false},
+        {{sfmp3, 128, 24, 48000}, true, false},
+    };
+    for (const TCase& c : cases) {
+        handler->SetOutputFormat(c.Format);
+        EXPECT_EQ(handler->EncodeMp3(), c.EncodeMp3) << c.Format.SampleRate << "/" << c.Format.BitDepth;
+        EXPECT_EQ(handler->NeedsResample(), c.NeedsResample) << c.Format.SampleRate << "/" << c.Format.BitDepth;
+    }
+}
+
+TEST_F(TJobHandlerTest, CdFormatTagsEachTrackRightAfterItsRip) {
+    Queue(3, cdWav);
+    QList<bool> previousTaggedAtNextRip;
+    ripper.OnRipStarted = [&] {
+        Sample();
+        const int current = int(ripper.RippedFiles.size()) - 1;
+        if (current > 0)
+            previousTaggedAtNextRip.append(Status(current - 1) == ssDone && HasId3Chunk(current - 1));
+    };
+
+    handler->StartJobs();
+
+    EXPECT_EQ(previousTaggedAtNextRip, QList<bool>({true, true}));
+    for (int i = 0; i < 3; ++i) {
+        EXPECT_EQ(trails[i], untouchedTrail) << "sound " << i;
+        EXPECT_TRUE(HasId3Chunk(i));
+    }
+    EXPECT_EQ(finished, 1);
+    EXPECT_TRUE(resampler->Starts.isEmpty());
+    EXPECT_TRUE(encoder->Starts.isEmpty());
+    EXPECT_FALSE(handler->RipActive());
+    EXPECT_EQ(handler->RipQueueCount(), 0);
+}
+
+TEST_F(TJobHandlerTest, OtherWavFormatGoesThroughOneConversionAtATime) {
+    Queue(3, wav48k24);
+
+    handler->StartJobs();
+
+    // Every rip has ended, the first conversion runs, the others wait for it.
+    EXPECT_EQ(ripper.RippedFiles.size(), 3);
+    EXPECT_EQ(resampler->Starts.size(), 1);
+    EXPECT_EQ(resampler->Starts[0].Format.SampleRate, 48000);
+    EXPECT_EQ(resampler->Starts[0].Format.BitDepth, 24);
+    EXPECT_EQ(resampler->Starts[0].Job->JobKind, jkResample);
+    EXPECT_EQ(Status(2), ssNeedConvert);
+    EXPECT_FALSE(HasId3Chunk(0));
+    EXPECT_EQ(finished, 0);
+    EXPECT_TRUE(handler->RipActive());
+
+    for (int i = 0; i < 3; ++i) {
+        EXPECT_EQ(handler->ConvIndex(), i);
+        resampler->Complete();
+        EXPECT_TRUE(HasId3Chunk(i)) << "converted file " << i << " is tagged";
+        EXPECT_EQ(finished, i == 2 ? 1 : 0);
+    }
+    for (int i = 0; i < 3; ++i)
+        EXPECT_EQ(trails[i], convertedTrail) << "sound " << i;
+    EXPECT_FALSE(handler->RipActive());
+}
+
+TEST_F(TJobHandlerTest, Mp3GoesThroughTheEncoderWithoutWavTags) {
+    Queue(2, mp3At192);
+
+    handler->StartJobs();
+    encoder->Complete();
+    encoder->Complete();
+
+    ASSERT_EQ(encoder->Starts.size(), 2);
+    EXPECT_EQ(encoder->Starts[0].Format.BitRate, 192);
+    EXPECT_TRUE(encoder->Starts[0].WriteTags);
+    EXPECT_EQ(encoder->Starts[1].Job->JobKind, jkEncodeMp3);
+    EXPECT_TRUE(resampler->Starts.isEmpty());
+    for (int i = 0; i < 2; ++i) {
+        EXPECT_EQ(trails[i], convertedTrail) << "sound " << i;
+        EXPECT_FALSE(HasId3Chunk(i));
+    }
+    EXPECT_EQ(finished, 1);
+}
+
+TEST_F(TJobHandlerTest, EncoderWritesTagsOnlyWhenId3TagsAreChosen) {
+    handler->Tagger().WriteID3 = false;
+    Queue(1, mp3At192);
+
+    handler->StartJobs();
+
+    ASSERT_EQ(encoder->Starts.size(), 1);
+    EXPECT_FALSE(encoder->Starts[0].WriteTags);
+}
+
+TEST_F(TJobHandlerTest, CancelDuringTheThirdOfFiveRips) {
+    ripper.EndsLater = true;
+    Queue(5, cdWav);
+    handler->StartJobs();
+    ripper.EndRip();
+    ripper.EndRip();
+    ASSERT_EQ(ripper.RippedFiles.size(), 3);
+
+    handler->CancelJobs();
+
+    EXPECT_EQ(ripper.Cancels, 1);
+    const QList<TSoundStatus> expected{ssnormal, ssnormal, ssCdTrack, ssCdTrack, ssCdTrack};
+    for (int i = 0; i < 5; ++i)
+        EXPECT_EQ(Status(i), expected[i]) << "sound " << i;
+    EXPECT_EQ(finished, 1);
+    EXPECT_FALSE(handler->RipActive());
+
+    // The running rip closes its shorter file; nothing new starts, nothing changes.
+    ripper.EndRip();
+    EXPECT_EQ(ripper.RippedFiles.size(), 3);
+    EXPECT_TRUE(QFile::exists(sounds[2]->path));
+    for (int i = 0; i < 5; ++i)
+        EXPECT_EQ(Status(i), expected[i]) << "sound " << i;
+    EXPECT_GE(finished, 1);
+}
+
+TEST_F(TJobHandlerTest, FirstFileThatCannotBeCreatedStopsTheImport) {
+    ripper.FailingTrack = 0;
+    ripper.ErrorText = "Cannot create file \"/x/Track 01.wav\". Permission denied";
+    Queue(5, cdWav);
+
+    handler->StartJobs();
+
+    EXPECT_EQ(messages.Messages, QStringList({"Error riping tracks:\nCannot create file "
+                                              "\"/x/Track 01.wav\". Permission denied\nRipping stopped"}));
+    for (int i = 0; i < 5; ++i)
+        EXPECT_EQ(Status(i), ssCdTrack) << "sound " << i;
+    EXPECT_TRUE(ripper.RippedFiles.isEmpty());
+    EXPECT_EQ(finished, 1);
+    EXPECT_GE(ripProgress, 1);
+    EXPECT_FALSE(handler->RipActive());
+}
+
+TEST_F(TJobHandlerTest, RipEndingOnAReadErrorStopsTheImport) {
+    ripper.EndError = "Read error at sector 150";
+    Queue(3, wav48k24);
+
+    handler->StartJobs();
+
+    EXPECT_EQ(messages.Messages,
+              QStringList({"Error riping tracks:\nRead error at sector 150\nRipping stopped"}));
+    EXPECT_EQ(ripper.RippedFiles.size(), 1);
+    EXPECT_TRUE(resampler->Starts.isEmpty()) << "a short file is not converted";
+    for (int i = 0; i < 3; ++i)
+        EXPECT_EQ(Status(i), ssCdTrack) << "sound " << i;
+    EXPECT_EQ(finished, 1);
+}
+
+TEST_F(TJobHandlerTest, NinetyNineTracksNeedNoDeeperStack) {
+    QList<quintptr> depths;
+    ripper.OnRipStarted = [&] {
+        int marker = 0;
+        depths.append(quintptr(&marker));
+    };
+    Queue(99, cdWav);
+
+    handler->StartJobs();
+
+    ASSERT_EQ(depths.size(), 99);
+    EXPECT_EQ(depths.first(), depths.last());
+    EXPECT_EQ(Status(98), ssnormal);
+    EXPECT_EQ(finished, 1);
+}
+
+TEST_F(TJobHandlerTest, RipsEndingLaterAlsoRunThroughTheQueue) {
+    ripper.EndsLater = true;
+    Queue(3, cdWav);
+
+    handler->StartJobs();
+    while (ripper.Ripping())
+        ripper.EndRip();
+
+    EXPECT_EQ(ripper.RippedFiles.size(), 3);
+    for (int i = 0; i < 3; ++i)
+        EXPECT_EQ(trails[i], untouchedTrail) << "sound " << i;
+    EXPECT_EQ(finished, 1);
+    EXPECT_EQ(handler->RipsDone(), 0) << "reset after the end";
+}
+
+TEST_F(TJobHandlerTest, FailedConversionKeepsItsErrorMarkAndTheQueueGoesOn) {
+    Queue(3, wav48k24);
+    handler->StartJobs();
+
+    resampler->Complete(false);
+    resampler->Complete();
+    resampler->Complete();
+
+    EXPECT_EQ(Status(0), sserror);
+    EXPECT_FALSE(HasId3Chunk(0)) << "the kept rip is not tagged as if converted";
+    EXPECT_EQ(Status(1), ssnormal);
+    EXPECT_EQ(Status(2), ssnormal);
+    EXPECT_EQ(finished, 1);
+}
+
+TEST_F(TJobHandlerTest, CancelWhileAConversionRunsLetsItFinishItsFile) {
+    ripper.EndsLater = true;
+    Queue(5, wav48k24);
+    handler->StartJobs();
+    ripper.EndRip(); // conversion 1 starts
+    ripper.EndRip(); // conversion 2 waits
+
+    handler->CancelJobs();
+
+    const QList<TSoundStatus> expected{sserror, sserror, ssCdTrack, ssCdTrack, ssCdTrack};
+    for (int i = 0; i < 5; ++i)
+        EXPECT_EQ(Status(i), expected[i]) << "sound " << i;
+    EXPECT_EQ(finished, 1);
+
+    resampler->Complete();
+    EXPECT_EQ(Status(0), ssnormal) << "its file was finished";
+    EXPECT_TRUE(HasId3Chunk(0));
+    EXPECT_EQ(Status(1), sserror);
+    EXPECT_EQ(resampler->Starts.size(), 1) << "nothing new starts after a cancel";
+
+    ripper.EndRip();
+    EXPECT_EQ(ripper.RippedFiles.size(), 3);
+    EXPECT_EQ(resampler->Starts.size(), 1);
+    EXPECT_GE(finished, 2);
+}
+
+TEST_F(TJobHandlerTest, ImportWithoutTracksFinishes) {
+    for (const TOutputFormat& format : {cdWav, wav48k24, mp3At192}) {
+        finished = 0;
+        Queue(0, format);
+        handler->StartJobs();
+        EXPECT_EQ(finished, 1) << format.SampleRate << " " << format.AudioFormat;
+    }
+}

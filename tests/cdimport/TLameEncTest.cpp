@@ -1,0 +1,169 @@
+#include "app/tsound.h"
+#include "cdimport/RunStageJob.h"
+#include "cdimport/TFakeEncoderProgram.h"
+#include "cdimport/TLameEnc.h"
+#include "cdimport/TLameProgram.h"
+#include "cdimport/TSineWav.h"
+#include "common/TRecordingMessages.h"
+#include "common/TTestDir.h"
+
+#include <QDir>
+#include <QProcess>
+
+#include <gtest/gtest.h>
+
+namespace {
+const TOutputFormat mp3At192{sfmp3, 192, 16, 44100};
+
+TmyID3tag SampleTags() {
+    TmyID3tag tags;
+    tags.Title = "Door \"slam\", heavy";
+    tags.Artist = "Foley Series";
+    tags.Album = "Doors and Gates";
+    tags.Year = "2019";
+    tags.GenreText = "Sound Effects";
+    tags.Publisher = "Moth Audio";
+    tags.Disc = "1/3";
+    tags.Track = "7";
+    return tags;
+}
+
+// The tags of an MP3 file as ffprobe reads them, "name=value" per line, and its format.
+QStringList ProbeMp3(const QString& path) {
+    QProcess probe;
+    probe.start("ffprobe", {"-v", "error", "-show_entries", "format=format_name:format_tags",
+                            "-of", "default=noprint_wrappers=1", path});
+    probe.waitForFinished(30000);
+    return QString::fromUtf8(probe.readAllStandardOutput()).split('\n', Qt::SkipEmptyParts);
+}
+
+class TLameEncTest : public ::testing::Test {
+protected:
+    TLameEncTest() {
+        auto fakeProgram = std::make_unique<TFakeEncoderProgram>();
+        program = fakeProgram.get();
+        stage = std::make_unique<TLameEnc>(std::move(fakeProgram));
+        sound.path = dir.File("Track 01.mp3");
+        sound.ID3 = SampleTags();
+        dir.Write("Track 01.mp3", ripped);
+    }
+    std::shared_ptr<TsdxJob> Job() {
+        return std::make_shared<TsdxJob>(TsdxJob{jkEncodeMp3, jsWaiting, &sound, 0});
+    }
+    QStringList Files() const { return QDir(dir.Path()).entryList(QDir::Files); }
+
+    TTestDir dir;
+    TRecordingMessages messages;
+    const QByteArray ripped = "RIFF ripped samples";
+    tsound sound;
+    TFakeEncoderProgram* program = nullptr;
+    std::unique_ptr<TLameEnc> stage;
+};
+} // namespace
+
+TEST(TLameEncArgumentsTest, PiecesGoAsSeparateArguments) {
+    const QString wav = "/x/Track 01.wav";
+    const QString mp3 = "/x/Track 01.mp3";
+    EXPECT_EQ(TLameEnc::Arguments(192, false, SampleTags(), wav, mp3),
+              QStringList({"-h", "-b", "192", wav, mp3}));
+    EXPECT_EQ(TLameEnc::Arguments(0, false, {}, wav, mp3), QStringList({"-h", "-b", "256", wav, mp3}));
+    EXPECT_EQ(TLameEnc::Arguments(128, true, SampleTags(), wav, mp3),
+              QStringList({"-h", "-b", "128", "--tt", "Door \"slam\", heavy", "--ta", "Foley Series",
+                           "--tl", "Doors and Gates", "--ty", "2019", "--tv", "TCON=Sound Effects",
+                           "--tv", "TPUB=Moth Audio", "--tv", "TPOS=1/3", "--tn", "7", wav, mp3}));
+    EXPECT_EQ(TLameEnc::Arguments(320, true, {}, wav, mp3),
+              QStringList({"-h", "-b", "320", "--tt", "", "--ta", "", "--tl", "", "--ty", "", "--tv",
+                           "TCON=", "--tv", "TPUB=", "--tv", "TPOS=", "--tn", "", wav, mp3}));
+}
+
+TEST(TLameEncArgumentsTest, WavNameReplacesTheExtension) {
+    EXPECT_EQ(TLameEnc::WavNameFor("/x/Track 01.mp3"), "/x/Track 01.wav");
+    EXPECT_EQ(TLameEnc::WavNameFor("/x.y/Track 01"), "/x.y/Track 01.wav");
+    EXPECT_EQ(TLameEnc::WavNameFor("/x/Rain. Heavy.mp3"), "/x/Rain. Heavy.wav");
+}
+
+TEST_F(TLameEncTest, EncodesTheRipThroughAWavNameAndPutsTheMp3InPlace) {
+    dir.Write("Track 01.wav", "leftover of an earlier run");
+    const auto job = Job();
+
+    ASSERT_TRUE(RunStageJob(*stage, job, mp3At192, true));
+
+    ASSERT_EQ(program->Runs.size(), 1);
+    EXPECT_EQ(program->Runs[0].mid(0, 5), QStringList({"-h", "-b", "192", "--tt", sound.ID3.Title}));
+    EXPECT_EQ(program->Runs[0].mid(19), QStringList({dir.File("Track 01.wav"), dir.File("Track 01.mp3_")}));
+    EXPECT_EQ(program->InputSeen, ripped) << "the leftover was deleted before the rename";
+    EXPECT_EQ(Files(), QStringList({"Track 01.mp3"}));
+    EXPECT_EQ(dir.Read("Track 01.mp3"), program->Output);
+    EXPECT_EQ(sound.Status, ssDone);
+    EXPECT_EQ(job->JobState, jsDone);
+    EXPECT_TRUE(messages.Messages.isEmpty());
+}
+
+TEST_F(TLameEncTest, FailedEncodingKeepsTheRipUnderTheWavName) {
+    struct TCase {
+        const char* Name;
+        TEncoderRun Result;
+        QByteArray Output;
+        QStringList Messages;
+    };
+    const TCase cases[] = {
+        {"cannot start", {false, false}, "", {"Error starting encoding!"}},
+        {"exits with an error", {true, false}, "half an MP3", {}},
+        {"writes no MP3", {true, true}, "", {}},
+    };
+    for (const TCase& c : cases) {
+        dir.Write("Track 01.mp3", ripped);
+        QFile::remove(dir.File("Track 01.wav"));
+        messages.Messages.clear();
+        program->Result = c.Result;
+        program->Output = c.Output;
+
+        ASSERT_TRUE(RunStageJob(*stage, Job(), mp3At192, false)) << c.Name;
+
+        EXPECT_EQ(sound.Status, sserror) << c.Name;
+        EXPECT_EQ(Files(), QStringList({"Track 01.wav"})) << c.Name;
+        EXPECT_EQ(dir.Read("Track 01.wav"), ripped) << c.Name;
+        EXPECT_EQ(messages.Messages, c.Messages) << c.Name;
+    }
+}
+
+TEST_F(TLameEncTest, SoundNamedWavIsNotTakenForALeftover) {
+    sound.path = dir.File("Track 01.wav");
+    dir.Write("Track 01.wav", ripped);
+
+    ASSERT_TRUE(RunStageJob(*stage, Job(), mp3At192, false));
+
+    EXPECT_TRUE(program->Runs.isEmpty());
+    EXPECT_EQ(sound.Status, sserror);
+    EXPECT_EQ(dir.Read("Track 01.wav"), ripped);
+}
+
+TEST(TLameProgramTest, RealLameWritesTheTagsReadBack) {
+    TTestDir dir;
+    tsound sound;
+    sound.path = dir.File("Track \"07\".mp3");
+    sound.ID3 = SampleTags();
+    ASSERT_TRUE(TSineWav::Write(sound.path, 44100, 1.0, 1000.0)); // the ripper's WAV data
+    TLameEnc stage(std::make_unique<TLameProgram>());
+
+    ASSERT_TRUE(RunStageJob(stage, std::make_shared<TsdxJob>(TsdxJob{jkEncodeMp3, jsWaiting, &sound, 6}),
+                            mp3At192, true));
+
+    EXPECT_EQ(sound.Status, ssDone);
+    EXPECT_EQ(QDir(dir.Path()).entryList(QDir::Files), QStringList({"Track \"07\".mp3"}));
+    const QStringList probed = ProbeMp3(sound.path);
+    for (const QString& expected :
+         {"format_name=mp3", "TAG:title=Door \"slam\", heavy", "TAG:artist=Foley Series",
+          "TAG:album=Doors and Gates", "TAG:date=2019", "TAG:genre=Sound Effects",
+          "TAG:publisher=Moth Audio", "TAG:disc=1/3", "TAG:track=7"})
+        EXPECT_TRUE(probed.contains(expected)) << expected.toStdString() << " in " << probed.join(" | ").toStdString();
+}
+
+TEST(TLameProgramTest, ReportsWhetherItStartedAndSucceeded) {
+    TTestDir dir;
+    const QString garbage = dir.Write("garbage.wav", "not audio at all");
+    EXPECT_FALSE(TLameProgram("trackmoth-no-such-encoder").Run({"-h", garbage, dir.File("x.mp3")}).Started);
+    const TEncoderRun failed = TLameProgram().Run({"-h", dir.File("missing.wav"), dir.File("x.mp3")});
+    EXPECT_TRUE(failed.Started);
+    EXPECT_FALSE(failed.Succeeded);
+}

@@ -1,0 +1,80 @@
+#include "app/tsound.h"
+#include "cdimport/RunStageJob.h"
+#include "cdimport/TSineWav.h"
+#include "cdimport/TSoxrResampler.h"
+#include "common/TTestDir.h"
+
+#include <QDir>
+
+#include <gtest/gtest.h>
+
+namespace {
+const TOutputFormat wav48k24{sfwav, 256, 24, 48000};
+
+class TSoxrResamplerTest : public ::testing::Test {
+protected:
+    TSoxrResamplerTest() {
+        sound.path = dir.File("Track 01.wav");
+        job = std::make_shared<TsdxJob>(TsdxJob{jkResample, jsWaiting, &sound, 0});
+    }
+
+    TTestDir dir;
+    tsound sound;
+    std::shared_ptr<TsdxJob> job;
+    TSoxrResampler stage;
+};
+} // namespace
+
+TEST_F(TSoxrResamplerTest, ConvertedFileTakesThePlaceOfTheRippedOne) {
+    ASSERT_TRUE(TSineWav::Write(sound.path, 44100, 0.5, 1000.0));
+    sound.CopyCount = 37;
+    bool done = false;
+    stage.SetOnDone([&] { done = true; });
+
+    stage.Start(job, wav48k24, false);
+    const bool sawRunning = stage.Busy() && sound.Status == ssConverting && job->JobState == jsRunning;
+    QElapsedTimer clock;
+    clock.start();
+    while (!done && clock.elapsed() < 60000) {
+        QCoreApplication::processEvents();
+        QThread::msleep(1);
+    }
+
+    EXPECT_TRUE(sawRunning);
+    EXPECT_EQ(QDir(dir.Path()).entryList(QDir::Files), QStringList({"Track 01.wav"}));
+    const TSineWav::TInfo info = TSineWav::Info(sound.path);
+    EXPECT_EQ(info.SampleRate, 48000);
+    EXPECT_EQ(info.Format, SF_FORMAT_WAV | SF_FORMAT_PCM_24);
+    EXPECT_EQ(sound.Status, ssDone);
+    EXPECT_EQ(sound.CopyCount, 0);
+    EXPECT_EQ(job->JobState, jsDone);
+    EXPECT_FALSE(stage.Busy());
+    EXPECT_EQ(stage.Percent(), 100);
+}
+
+TEST_F(TSoxrResamplerTest, FailedConversionKeepsTheRippedFile) {
+    const QByteArray ripped = "RIFF....WAVE but cut short";
+    dir.Write("Track 01.wav", ripped);
+
+    ASSERT_TRUE(RunStageJob(stage, job, wav48k24, false));
+
+    EXPECT_EQ(sound.Status, sserror);
+    EXPECT_EQ(job->JobState, jsDone);
+    EXPECT_EQ(dir.Read("Track 01.wav"), ripped);
+    EXPECT_EQ(QDir(dir.Path()).entryList(QDir::Files), QStringList({"Track 01.wav"}));
+}
+
+TEST_F(TSoxrResamplerTest, JobsRunOneAfterAnother) {
+    tsound second;
+    second.path = dir.File("Track 02.wav");
+    ASSERT_TRUE(TSineWav::Write(sound.path, 44100, 0.2, 1000.0));
+    ASSERT_TRUE(TSineWav::Write(second.path, 44100, 0.2, 1000.0));
+
+    ASSERT_TRUE(RunStageJob(stage, job, {sfwav, 256, 16, 96000}, false));
+    ASSERT_TRUE(RunStageJob(stage, std::make_shared<TsdxJob>(TsdxJob{jkResample, jsWaiting, &second, 1}),
+                            {sfwav, 256, 16, 96000}, false));
+
+    EXPECT_EQ(TSineWav::Info(sound.path).SampleRate, 96000);
+    EXPECT_EQ(TSineWav::Info(second.path).SampleRate, 96000);
+    EXPECT_EQ(second.Status, ssDone);
+}
