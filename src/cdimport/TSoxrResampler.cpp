@@ -5,8 +5,8 @@
 
 #include <cmath>
 
-TSoxrResampler::TSoxrResampler(QObject* parent) : TConversionStage(parent) {
-    progressTimer_.setInterval(progressIntervalMs);
+TSoxrResampler::TSoxrResampler(QObject* parent, int progressInterval) : TConversionStage(parent) {
+    progressTimer_.setInterval(progressInterval);
     connect(&progressTimer_, &QTimer::timeout, this, &TSoxrResampler::ProgressTimerTimer);
 }
 

@@ -14,7 +14,7 @@ class TSoxrResampler : public TConversionStage {
 public:
     static constexpr int progressIntervalMs = 1000;
 
-    explicit TSoxrResampler(QObject* parent = nullptr);
+    explicit TSoxrResampler(QObject* parent = nullptr, int progressInterval = progressIntervalMs);
     ~TSoxrResampler() override;
 
     void Start(std::shared_ptr<TsdxJob> job, const TOutputFormat& format, bool writeTags) override;

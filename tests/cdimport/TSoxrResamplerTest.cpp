@@ -6,6 +6,8 @@
 
 #include <QDir>
 
+#include <algorithm>
+
 #include <gtest/gtest.h>
 
 namespace {
@@ -77,4 +79,26 @@ TEST_F(TSoxrResamplerTest, JobsRunOneAfterAnother) {
     EXPECT_EQ(TSineWav::Info(sound.path).SampleRate, 96000);
     EXPECT_EQ(TSineWav::Info(second.path).SampleRate, 96000);
     EXPECT_EQ(second.Status, ssDone);
+}
+
+TEST_F(TSoxrResamplerTest, ProgressTimerCopiesThePercentIntoTheSound) {
+    ASSERT_TRUE(TSineWav::Write(sound.path, 44100, 20.0, 1000.0));
+    TSoxrResampler fastTicking(nullptr, 5);
+    QList<int> seen;
+    bool done = false;
+    fastTicking.SetOnDone([&] { done = true; });
+
+    fastTicking.Start(job, {sfwav, 256, 64, 96000}, false);
+    QElapsedTimer clock;
+    clock.start();
+    while (!done && clock.elapsed() < 60000) {
+        QCoreApplication::processEvents();
+        if (seen.isEmpty() || seen.last() != sound.CopyCount)
+            seen.append(sound.CopyCount);
+        QThread::msleep(1);
+    }
+
+    EXPECT_GT(*std::max_element(seen.begin(), seen.end()), 0) << "progress shown while converting";
+    EXPECT_TRUE(std::is_sorted(seen.begin(), seen.end() - 1));
+    EXPECT_EQ(sound.CopyCount, 0) << "back to 0 at the end";
 }
