@@ -53,6 +53,13 @@ int main(int argc, char** argv) {
     list.resize(1000, 700);
     list.show();
     QApplication::processEvents();
+    // In the program the window has painted text before a list is filled: load the fonts and
+    // paint one row first, so the figure below is the list's own work.
+    TSoundList warmUp;
+    warmUp.Add(std::make_unique<tsound>());
+    list.SetSoundList(&warmUp);
+    list.RefreshList();
+    list.viewport()->repaint();
     list.SetSoundList(&sounds);
 
     const size_t heapBefore = HeapInUse();
