@@ -31,6 +31,13 @@ void TSoundList::Clear() {
 void TSoundList::SortByDescription() {
     QCollator collator;
     collator.setCaseSensitivity(Qt::CaseSensitive);
+    // Lists usually arrive in order already (a folder scan sorts by path, a rebuild follows an
+    // earlier sort); one pass of compares is a tenth of the cost of building sort keys.
+    const auto before = [&](const tsound* a, const tsound* b) {
+        return collator.compare(a->Description, b->Description) < 0;
+    };
+    if (std::is_sorted(items_.begin(), items_.end(), before))
+        return;
     // Sort keys make 100,000 records sort in a fraction of the time of pairwise compares.
     struct Keyed {
         QCollatorSortKey key;

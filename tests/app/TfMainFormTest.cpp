@@ -186,8 +186,9 @@ TEST_F(MainFormFixture, ThreeRefreshRequestsGiveOneRefreshASecondAfterTheFirst) 
     form->ScheduleListRefresh();
     ASSERT_TRUE(refreshes.wait(2000));
     const qint64 elapsed = clock.elapsed();
-    EXPECT_GE(elapsed, 950);
-    EXPECT_LT(elapsed, 1500);
+    // A coarse timer may fire up to 5% early; a restart by the third call would make it 1600.
+    EXPECT_GE(elapsed, 900);
+    EXPECT_LT(elapsed, 1550);
     QTest::qWait(1200);
     EXPECT_EQ(refreshes.count(), 1);
 }
