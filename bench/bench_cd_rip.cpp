@@ -1,13 +1,13 @@
 // Rips a generated 10-minute disc image twice, with secure (paranoia) and with plain reads,
 // and prints the speed as times real time and the memory the process used while ripping.
 #include "cdimport/TCDcontrol.h"
+#include "common/ResidentMemory.h"
 #include "cdimport/TCdImageWriter.h"
 #include "cdimport/TLibcdioDrives.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QEventLoop>
-#include <QFile>
 #include <QTemporaryDir>
 
 #include <algorithm>
@@ -21,17 +21,6 @@ public:
     bool Init() override { return true; }
     std::unique_ptr<IAudioPlayer> CreatePlayer(std::unique_ptr<IPcmSource>) override { return nullptr; }
 };
-
-// Resident memory of this process in KiB, from /proc.
-long ResidentKib() {
-    QFile status("/proc/self/status");
-    if (!status.open(QIODevice::ReadOnly))
-        return -1;
-    for (const QByteArray& line : status.readAll().split('\n'))
-        if (line.startsWith("VmRSS:"))
-            return line.mid(6).trimmed().split(' ').first().toLong();
-    return -1;
-}
 
 void RipOnce(TCDcontrol& cd, TCdReadMode mode, const char* label, const QString& target) {
     long peakKib = ResidentKib();

@@ -2,6 +2,7 @@
 // track, and a whole 10-track import showing the conversions overlapping the rips.
 #include "app/tsound.h"
 #include "cdimport/TCDcontrol.h"
+#include "common/ResidentMemory.h"
 #include "cdimport/TCDcontrolRipper.h"
 #include "cdimport/TCdImageWriter.h"
 #include "cdimport/TFakeAudioOutput.h"
@@ -26,16 +27,6 @@
 #include <vector>
 
 namespace {
-long ResidentKib() {
-    QFile status("/proc/self/status");
-    if (!status.open(QIODevice::ReadOnly))
-        return -1;
-    for (const QByteArray& line : status.readAll().split('\n'))
-        if (line.startsWith("VmRSS:"))
-            return line.mid(6).trimmed().split(' ').first().toLong();
-    return -1;
-}
-
 // Runs the event loop until `done`, calling `sample` every few milliseconds.
 void WaitFor(const bool& done, const std::function<void()>& sample = {}) {
     while (!done) {
