@@ -1,10 +1,16 @@
 #include "app/TSoundList.h"
 #include "app/tsound.h"
 
+#include <QCollator>
 #include <QLocale>
 #include <QStringList>
 
 #include <gtest/gtest.h>
+
+#include <algorithm>
+#include <memory>
+#include <set>
+#include <vector>
 
 namespace {
 // Counts live records so a test can see which list releases them.
@@ -64,6 +70,36 @@ TEST(TSoundList, SortByDescriptionUsesLocaleOrderAndKeepsTracks) {
     // A locale collation puts letters together regardless of case (a byte compare would put
     // every capital first); lower case comes before upper case for the same letter.
     EXPECT_EQ(order, QStringList({"a03", "A02", "b01", "C04"}));
+}
+
+TEST(TSoundList, LongListSortsLikePairwiseCollation) {
+    // Long lists build their sort keys on two threads and merge the halves.
+    QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
+    const QStringList words = {"door", "Door", "dog", "Äpfel", "apple", "zebra", "10", "9", ""};
+    TSoundList list(TSoundList::RefersOnly);
+    std::vector<std::unique_ptr<tsound>> sounds;
+    for (int i = 0; i < 30000; ++i) {
+        sounds.push_back(std::make_unique<tsound>());
+        sounds.back()->Description = words[(i * 7) % words.size()] + QString::number(i % 97);
+        list.Add(sounds.back().get());
+    }
+    list.SortByDescription();
+
+    QCollator collator;
+    collator.setCaseSensitivity(Qt::CaseSensitive);
+    std::vector<tsound*> expected;
+    for (const auto& sound : sounds)
+        expected.push_back(sound.get());
+    std::stable_sort(expected.begin(), expected.end(), [&](const tsound* a, const tsound* b) {
+        return collator.compare(a->Description, b->Description) < 0;
+    });
+    ASSERT_EQ(list.Count(), int(expected.size()));
+    std::set<tsound*> seen;
+    for (int i = 0; i < list.Count(); ++i) {
+        seen.insert(list.Items(i));
+        ASSERT_EQ(list.Items(i)->Description, expected[size_t(i)]->Description) << "at " << i;
+    }
+    EXPECT_EQ(seen.size(), expected.size()); // every record once, none lost or doubled
 }
 
 TEST(SoundTypes, FormatTexts) {
