@@ -17,6 +17,8 @@ struct TKeyedSound {
     operator tsound*() const { return sound; } // lets std::merge write the records back
 };
 
+bool KeyedBefore(const TKeyedSound& a, const TKeyedSound& b) { return a.key.compare(b.key) < 0; }
+
 using TSoundIterator = std::vector<tsound*>::const_iterator;
 
 // Sort keys make long lists sort in a fraction of the time of pairwise compares. Each thread
@@ -29,8 +31,7 @@ std::vector<TKeyedSound> SortedByKey(const QLocale& locale, TSoundIterator first
     keyed.reserve(size_t(last - first));
     for (auto sound = first; sound != last; ++sound)
         keyed.push_back({collator.sortKey((*sound)->Description), *sound});
-    std::sort(keyed.begin(), keyed.end(),
-              [](const TKeyedSound& a, const TKeyedSound& b) { return a.key.compare(b.key) < 0; });
+    std::sort(keyed.begin(), keyed.end(), KeyedBefore);
     return keyed;
 }
 } // namespace
@@ -66,7 +67,7 @@ void TSoundList::SortByDescription() {
     };
     if (std::is_sorted(items_.begin(), items_.end(), before))
         return;
-    // Building the collation keys is most of the work; two threads halve it for long lists.
+    // Building the collation keys is most of the work; long lists share it between two threads.
     const auto middle = items_.begin() + std::ptrdiff_t(items_.size() / 2);
     std::vector<TKeyedSound> front;
     std::vector<TKeyedSound> back;
@@ -78,6 +79,5 @@ void TSoundList::SortByDescription() {
         front = SortedByKey(collator.locale(), items_.begin(), middle);
         back = backSorted.get();
     }
-    std::merge(front.begin(), front.end(), back.begin(), back.end(), items_.begin(),
-               [](const TKeyedSound& a, const TKeyedSound& b) { return a.key.compare(b.key) < 0; });
+    std::merge(front.begin(), front.end(), back.begin(), back.end(), items_.begin(), KeyedBefore);
 }
