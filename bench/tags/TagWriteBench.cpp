@@ -64,7 +64,8 @@ void Measure(const char* label, const QString& path, quint32 dataSize) {
     for (int i = 0; i < repetitions; ++i) {
         QElapsedTimer timer;
         timer.start();
-        tagger.WriteTags(sound);
+        if (!tagger.WriteTags(sound))
+            std::abort();
         micros.push_back(timer.nsecsElapsed() / 1000.0);
         MakeWav(path, dataSize);
     }

@@ -27,12 +27,13 @@ constexpr quint32 bextId = MakeFourCC('b', 'e', 'x', 't');
 constexpr quint32 xbexId = MakeFourCC('X', 'b', 'e', 'x');
 constexpr qsizetype prefixSize = 338;
 
+// Counts what is shown and what the results report: a refusal must be one of the two, once.
 class TCountingMessages : public IUserMessages {
 public:
     void ShowMessage(const QString&) override { ++count; }
     bool AskOkCancel(const QString&) override { return false; }
     bool AskYesNo(const QString&) override { return false; }
-    int count = 0;
+    qsizetype count = 0;
 };
 
 TCountingMessages messages;
@@ -133,7 +134,7 @@ bool Fits(const TModelWalk& walk, const QByteArray& chunk) {
 void CheckReplace(const QByteArray& file, const QByteArray& payload) {
     WriteFile(file);
     messages.count = 0;
-    ReplaceWaveChunk(FuzzFile(), ixmlId, oxmlId, payload);
+    messages.count += ReplaceWaveChunk(FuzzFile(), ixmlId, oxmlId, payload).Errors().size();
     const TModelWalk walk = ModelWalk(file, ixmlId);
     const QByteArray chunk = Chunk(ixmlId, payload);
     if (!walk.headerOk || !Fits(walk, chunk)) {
@@ -156,7 +157,7 @@ void CheckUpdate(const QByteArray& file, const QByteArray& payload) {
     WriteFile(file);
     messages.count = 0;
     const QByteArray prefix(prefixSize, 'P');
-    UpdateWaveChunk(FuzzFile(), bextId, prefix, payload);
+    messages.count += UpdateWaveChunk(FuzzFile(), bextId, prefix, payload).Errors().size();
     const TModelWalk walk = ModelWalk(file, bextId);
     const QByteArray chunk = Chunk(bextId, payload);
     QByteArray expected = file;

@@ -131,8 +131,7 @@ void TJobHandler::RipDoneStep() {
             TsdxJob{needsResample_ ? jkResample : jkEncodeMp3, jsWaiting, &sound, job->track}));
         StartNextConversion();
     } else {
-        tagger_.WriteTags(sound);
-        sound.Status = ssDone;
+        sound.Status = tagger_.WriteTags(sound) ? ssDone : sserror;
     }
 }
 
@@ -168,8 +167,8 @@ void TJobHandler::ConversionDone() {
     const TsdxJobList::TJobPtr job = std::move(currentConversion_);
     if (job) {
         tsound& sound = *job->sound;
-        if (job->JobKind == jkResample && sound.Status != sserror)
-            tagger_.WriteTags(sound);
+        if (job->JobKind == jkResample && sound.Status != sserror && !tagger_.WriteTags(sound))
+            sound.Status = sserror;
         // Its import was cancelled meanwhile: no final pass will reach it.
         if (conversionQueue_.IndexOf(job.get()) < 0)
             MarkEnded(sound);

@@ -1,7 +1,6 @@
 #include "tags/TTagger.h"
 
 #include "app/EAppError.h"
-#include "app/GeneralErrorDisplay.h"
 #include "app/tsound.h"
 #include "tags/TBextInfo.h"
 #include "tags/WaveChunks.h"
@@ -86,19 +85,24 @@ QByteArray TTagger::BuildId3Tag(const TmyID3tag& tag) {
     return QByteArray("ID3\x04\x00\x00", 6) + EncodeSyncsafe(quint32(frames.size())) + frames;
 }
 
-void TTagger::WriteTags(const tsound& sound) const {
+TResult TTagger::WriteTags(const tsound& sound) const {
+    TResult result;
     if (sound.Format != sfwav)
-        return;
+        return result;
     if (WriteID3) {
-        // A tag too big to build is shown, and the file is not touched.
-        RunShowingErrors([&] {
-            ReplaceWaveChunk(sound.path, id3Chunk, retiredId3Chunk, BuildId3Tag(sound.ID3));
-        });
+        // A tag too big to build is reported, and the file is not touched.
+        try {
+            const QByteArray tag = BuildId3Tag(sound.ID3);
+            result.Merge(ReplaceWaveChunk(sound.path, id3Chunk, retiredId3Chunk, tag));
+        } catch (const EAppError& error) {
+            result.Merge(TResult::Error(error.Text()));
+        }
     }
     if (WriteBwav) {
         const QByteArray info = TBextInfo::Build(sound.bwav, sound.bWav2, sound.bWav3);
-        UpdateWaveChunk(sound.path, bextChunk, info, TBextInfo::NewChunkPayload(info));
+        result.Merge(UpdateWaveChunk(sound.path, bextChunk, info, TBextInfo::NewChunkPayload(info)));
     }
     if (WriteIXML)
-        ReplaceWaveChunk(sound.path, ixmlChunk, retiredIxmlChunk, sound.XMLdata.toUtf8());
+        result.Merge(ReplaceWaveChunk(sound.path, ixmlChunk, retiredIxmlChunk, sound.XMLdata.toUtf8()));
+    return result;
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "app/TResult.h"
+
 #include <QByteArray>
 
 class tsound;
@@ -7,8 +9,8 @@ struct TmyID3tag;
 
 // Writes the enabled tags (an ID3v2.4 tag in an "id3 " chunk, a Broadcast-WAV "bext" chunk,
 // an "iXML" chunk, in that order) into a sound's WAV file in place. The sound's templates must
-// be expanded already. Errors are shown to the user, once per failing step, and never passed
-// on; a failing step does not keep the later ones from running.
+// be expanded already. Each failing step adds its error to the result (nothing is shown here);
+// a failing step does not keep the later ones from running.
 class TTagger {
 public:
     bool WriteID3 = false;
@@ -16,7 +18,7 @@ public:
     bool WriteIXML = false;
 
     // Only WAV sounds are touched; any other format is skipped without opening the file.
-    void WriteTags(const tsound& sound) const;
+    TResult WriteTags(const tsound& sound) const;
 
     // The ID3v2.4.0 tag of `tag`: header, then the non-empty frames, no padding. Plain ASCII
     // texts are written with text encoding 0, any other text as UTF-8 (encoding 3).

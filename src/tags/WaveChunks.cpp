@@ -1,7 +1,6 @@
 #include "tags/WaveChunks.h"
 
 #include "app/EAppError.h"
-#include "app/GeneralErrorDisplay.h"
 #include "tags/TWaveFile.h"
 
 #include <QList>
@@ -95,15 +94,26 @@ void WriteRiffSize(TWaveFile& file, quint64 newLength) {
     file.WriteUInt32(riffSizePosition, quint32(newLength - 8));
 }
 
+// The walker's errors are EAppError texts; anything else escaping a step is a fault of ours and
+// goes on to the general error display.
+template <typename Step> TResult Guarded(Step step) {
+    try {
+        step();
+        return TResult::Ok();
+    } catch (const EAppError& error) {
+        return TResult::Error(error.Text());
+    }
+}
+
 // "bext" becomes "Xbex", as "id3 " becomes "Xid3".
 quint32 RetiredIdOf(quint32 id) {
     return MakeFourCC('X', id & 0xFF, (id >> 8) & 0xFF, (id >> 16) & 0xFF);
 }
 } // namespace
 
-void ReplaceWaveChunk(const QString& path, quint32 id, quint32 retiredId,
-                      const QByteArray& payload) {
-    RunShowingErrors([&] {
+TResult ReplaceWaveChunk(const QString& path, quint32 id, quint32 retiredId,
+                         const QByteArray& payload) {
+    return Guarded([&] {
         TWaveFile file(path);
         CheckHeader(file);
         const TWalk walk = Walk(file, id);
@@ -114,9 +124,9 @@ void ReplaceWaveChunk(const QString& path, quint32 id, quint32 retiredId,
     });
 }
 
-void UpdateWaveChunk(const QString& path, quint32 id, const QByteArray& prefix,
-                     const QByteArray& payload) {
-    RunShowingErrors([&] {
+TResult UpdateWaveChunk(const QString& path, quint32 id, const QByteArray& prefix,
+                        const QByteArray& payload) {
+    return Guarded([&] {
         TWaveFile file(path);
         CheckHeader(file);
         const TWalk walk = Walk(file, id);

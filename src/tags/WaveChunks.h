@@ -1,12 +1,14 @@
 #pragma once
 
+#include "app/TResult.h"
+
 #include <QByteArray>
 #include <QString>
 
 // In-place chunk writes into existing RIFF/WAVE files. Only the 12-byte file header and the
 // 8-byte chunk headers are read; audio and every other chunk stay where and as they are, and
 // no temporary copy is made. Each call opens, walks, writes and closes the file on its own.
-// Errors are shown through UserMessages() and never reach the caller; a file that fails the
+// Errors come back as the result's text and are shown by no one here; a file that fails the
 // header checks, cannot be opened or would outgrow the 32-bit RIFF size is left unchanged.
 
 // The 32-bit id of a chunk: the little-endian reading of its four bytes as they stand.
@@ -18,12 +20,12 @@ constexpr quint32 MakeFourCC(unsigned char c1, unsigned char c2, unsigned char c
 // Gives every chunk `id` the id `retiredId` (its size and data stay), appends a new `id` chunk
 // holding `payload` (plus one zero byte when its length is odd) where the walk ends, and
 // corrects the RIFF size.
-void ReplaceWaveChunk(const QString& path, quint32 id, quint32 retiredId,
-                      const QByteArray& payload);
+TResult ReplaceWaveChunk(const QString& path, quint32 id, quint32 retiredId,
+                         const QByteArray& payload);
 
 // Writes `prefix` over the start of the data of every chunk `id`. Only when the file has no
 // such chunk is a new one holding `payload` appended and the RIFF size corrected.
 // A chunk `id` too short for `prefix` (or cut off by the end of the file) is not written
 // into: it is retired as "X" + the first three letters of `id`, and counts as absent.
-void UpdateWaveChunk(const QString& path, quint32 id, const QByteArray& prefix,
-                     const QByteArray& payload);
+TResult UpdateWaveChunk(const QString& path, quint32 id, const QByteArray& prefix,
+                        const QByteArray& payload);

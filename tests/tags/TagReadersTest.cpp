@@ -65,9 +65,8 @@ protected:
         older.ID3.Title = "Old title";
         older.bwav = "Old description";
         older.XMLdata = "<BWFXML><NOTE>Old</NOTE></BWFXML>";
-        tagger.WriteTags(older);
-        tagger.WriteTags(TaggedSound(path));
-        EXPECT_TRUE(messages.Messages.isEmpty());
+        EXPECT_EQ(tagger.WriteTags(older).ErrorText(), "");
+        EXPECT_EQ(tagger.WriteTags(TaggedSound(path)).ErrorText(), "");
         return path;
     }
     static QString Tool(const char* name) { return QStandardPaths::findExecutable(name); }
