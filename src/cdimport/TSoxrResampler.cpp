@@ -3,6 +3,8 @@
 #include "app/tsound.h"
 #include "cdimport/TSoxrConverter.h"
 
+#include <QFile>
+
 #include <cmath>
 
 TSoxrResampler::TSoxrResampler(QObject* parent, int progressInterval) : TConversionStage(parent) {
