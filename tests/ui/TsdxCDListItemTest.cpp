@@ -2,6 +2,8 @@
 
 #include "app/tsound.h"
 
+#include <QStringList>
+
 #include <gtest/gtest.h>
 
 namespace {
