@@ -1,8 +1,11 @@
 #include "naming/TfrRename.h"
 
 #include "ui/PanelBuilder.h"
+#include "ui/TLongAutoCompleteListBox.h"
 
+#include <QAction>
 #include <QCheckBox>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QToolButton>
@@ -10,7 +13,8 @@
 
 TfrRename::TfrRename(const std::function<QAction*(const char*)>& actions,
                      std::function<QString()> currentFolder, QWidget* parent)
-    : QWidget(parent), currentFolder_(std::move(currentFolder)) {
+    : QWidget(parent), currentFolder_(std::move(currentFolder)),
+      playPause_(actions("AcPlayPause")) {
     setObjectName("TfrRename");
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
@@ -49,4 +53,41 @@ TfrRename::TfrRename(const std::function<QAction*(const char*)>& actions,
     btnProcAll = batch.ActionButton(actions("acProcAll"), "btnProcAll");
     btnProcSel = batch.ActionButton(actions("acProcSel"), "btnProcSel");
     layout->addWidget(batch.Take());
+
+    // A child of the panel itself, so that it can lie over the sections below the field.
+    AutoSFX = new TLongAutoCompleteListBox(SFXHistory, this);
+    AutoSFX->setObjectName("AutoSFX");
+    for (QLineEdit* field : {editSeries, editCD, editPublisher})
+        field->installEventFilter(this);
+}
+
+bool TfrRename::IsSfxField(QObject* object) const {
+    return object == editSeries || object == editCD || object == editPublisher;
+}
+
+void TfrRename::SFXKeyUp(QLineEdit* field, int key) {
+    AutoSFX->FieldKeyReleased(field, key);
+}
+
+bool TfrRename::eventFilter(QObject* watched, QEvent* event) {
+    if (!IsSfxField(watched))
+        return QWidget::eventFilter(watched, event);
+    switch (event->type()) {
+    case QEvent::KeyRelease:
+        SFXKeyUp(static_cast<QLineEdit*>(watched), static_cast<QKeyEvent*>(event)->key());
+        break;
+    case QEvent::FocusIn:
+        // Space types a blank here instead of starting the preview.
+        if (playPause_)
+            playPause_->setEnabled(false);
+        break;
+    case QEvent::FocusOut:
+        if (playPause_)
+            playPause_->setEnabled(true);
+        AutoSFX->hide();
+        break;
+    default:
+        break;
+    }
+    return false;
 }

@@ -12,6 +12,7 @@ class QLabel;
 class QLineEdit;
 class QPushButton;
 class QToolButton;
+class TLongAutoCompleteListBox;
 
 // The panel "Batch process files:" of the rename/tag mode: the metadata for the whole folder,
 // the renaming and the tags to write, and the two batch buttons.
@@ -42,9 +43,20 @@ public:
     // Suggestions for series, CD and publisher; starts as a copy of the import panel's SFX
     // history and is never saved.
     THistoryList SFXHistory;
+    // Shows SFXHistory's suggestions under the series, CD or publisher field being typed in.
+    TLongAutoCompleteListBox* AutoSFX = nullptr;
+
+    // A key released in one of the three fields: the suggestion box serves that field.
+    void SFXKeyUp(QLineEdit* field, int key);
 
     QString CurrentFolder() const { return currentFolder_(); }
 
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
+    bool IsSfxField(QObject* object) const;
+
     std::function<QString()> currentFolder_;
+    QAction* playPause_ = nullptr;
 };

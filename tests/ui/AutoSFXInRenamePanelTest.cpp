@@ -1,0 +1,66 @@
+// The rename panel's suggestion box as the main window sets it up: it starts from a copy of
+// the import panel's SFX history and serves the series, CD and publisher fields.
+#include "app/TfMainForm.h"
+#include "cdimport/TfrCdimport.h"
+#include "common/TTestDir.h"
+#include "naming/TfrRename.h"
+#include "ui/TLongAutoCompleteListBox.h"
+
+#include <QAction>
+#include <QLineEdit>
+#include <QtTest/QTest>
+
+#include <gtest/gtest.h>
+
+#include <memory>
+
+namespace {
+struct RenamePanelSuggestions : ::testing::Test {
+    TTestDir program;
+    std::unique_ptr<TfMainForm> form;
+    TfrRename* panel = nullptr;
+
+    RenamePanelSuggestions() {
+        program.Write("SFXHistory.txt", "Big Bangs\r\nBirds\r\nHollywood Edge\r\n");
+        form = std::make_unique<TfMainForm>(program.Path(), nullptr);
+        form->StartUp();
+        form->ShowRenameMode();
+        form->show();
+        panel = form->frRename();
+    }
+};
+} // namespace
+
+TEST_F(RenamePanelSuggestions, EachFieldGetsTheImportHistorysSuggestionsBelowIt) {
+    for (QLineEdit* field : {panel->editSeries, panel->editCD, panel->editPublisher}) {
+        field->clear();
+        QTest::keyClicks(field, "hol");
+        ASSERT_TRUE(panel->AutoSFX->isVisible()) << field->objectName().toStdString();
+        EXPECT_EQ(panel->AutoSFX->Edit(), field);
+        EXPECT_EQ(panel->AutoSFX->item(0)->text(), "Hollywood Edge");
+        EXPECT_EQ(panel->AutoSFX->mapToGlobal(QPoint(0, 0)),
+                  field->mapToGlobal(QPoint(0, field->height())));
+        QTest::keyClick(field, Qt::Key_Down);
+        EXPECT_EQ(field->text(), "Hollywood Edge");
+        EXPECT_FALSE(panel->AutoSFX->isVisible());
+    }
+}
+
+TEST_F(RenamePanelSuggestions, TheCopyGrowsWithoutTouchingTheImportHistory) {
+    panel->AutoSFX->AddToHistory("Wind Library");
+    EXPECT_EQ(panel->SFXHistory.Count(), 4);
+    EXPECT_EQ(form->frCdimport()->SFXHistory.Count(), 3);
+}
+
+TEST_F(RenamePanelSuggestions, FieldFocusHoldsOffThePlayKeyAndLeavingHidesTheBox) {
+    QAction* playPause = form->Action("AcPlayPause");
+    QFocusEvent focusIn(QEvent::FocusIn);
+    QCoreApplication::sendEvent(panel->editCD, &focusIn);
+    EXPECT_FALSE(playPause->isEnabled());
+    QTest::keyClicks(panel->editCD, "bir");
+    ASSERT_TRUE(panel->AutoSFX->isVisible());
+    QFocusEvent focusOut(QEvent::FocusOut);
+    QCoreApplication::sendEvent(panel->editCD, &focusOut);
+    EXPECT_TRUE(playPause->isEnabled());
+    EXPECT_FALSE(panel->AutoSFX->isVisible());
+}
