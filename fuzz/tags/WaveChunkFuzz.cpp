@@ -1,8 +1,8 @@
 // libFuzzer target for the WAV chunk walker. Each input is written to a file and given to
 // ReplaceWaveChunk and to UpdateWaveChunk; the result must equal what an independent model of
 // the walk predicts: only chunk ids, the "bext" fields, the appended chunk (after a zero-filled
-// gap when the last chunk overruns the file) and the RIFF size may change, and a file with a bad
-// header, or one that would outgrow the RIFF size, must stay as it was.
+// gap when a cut-off "data" chunk ends the file) and the RIFF size may change, and a file with a
+// bad header, a damaged chunk list, or one that would outgrow the RIFF size, must stay as it was.
 //
 // Input: byte 0 is the length of the payload to append (its bytes are 'p'); the rest is the file.
 #include "app/IUserMessages.h"
@@ -62,17 +62,36 @@ struct TChunk {
 
 struct TModelWalk {
     bool headerOk = false;
+    bool damaged = false; // the chunk list cannot be trusted: the file must stay as it was
     QList<TChunk> matches;
     quint64 end = 0;
 };
 
+bool Printable(const char* id) {
+    for (int i = 0; i < 4; ++i)
+        if (static_cast<unsigned char>(id[i]) < 0x20 || static_cast<unsigned char>(id[i]) > 0x7E)
+            return false;
+    return true;
+}
+
+// The walk as the file format allows it: ids of printable ASCII, chunks inside the file, at
+// most 10,000 of them; only a "data" chunk may lack up to 16 MiB of its data at the end.
 TModelWalk ModelWalk(const QByteArray& file, quint32 id) {
     TModelWalk walk;
     walk.headerOk = file.size() >= 12 && file.startsWith("RIFF") && file.mid(8, 4) == "WAVE";
+    const quint64 length = quint64(file.size());
     quint64 p = 12;
-    while (p + 8 <= quint64(file.size())) {
-        const quint32 chunkId = qFromLittleEndian<quint32>(file.constData() + p);
-        const quint32 size = qFromLittleEndian<quint32>(file.constData() + p + 4);
+    int chunks = 0;
+    while (p + 8 <= length) {
+        const char* header = file.constData() + p;
+        const quint32 chunkId = qFromLittleEndian<quint32>(header);
+        const quint32 size = qFromLittleEndian<quint32>(header + 4);
+        const quint64 missing = p + 8 + size > length ? p + 8 + size - length : 0;
+        const bool cutOffData = QByteArray(header, 4) == "data" && missing <= (16u << 20);
+        if (!Printable(header) || ++chunks > 10000 || (missing > 0 && !cutOffData)) {
+            walk.damaged = true;
+            return walk;
+        }
         if (chunkId == id)
             walk.matches.append({p, size});
         p += 8 + quint64(size) + (size & 1);
@@ -137,7 +156,7 @@ void CheckReplace(const QByteArray& file, const QByteArray& payload) {
     messages.count += ReplaceWaveChunk(FuzzFile(), ixmlId, oxmlId, payload).Errors().size();
     const TModelWalk walk = ModelWalk(file, ixmlId);
     const QByteArray chunk = Chunk(ixmlId, payload);
-    if (!walk.headerOk || !Fits(walk, chunk)) {
+    if (!walk.headerOk || walk.damaged || !Fits(walk, chunk)) {
         if (messages.count != 1)
             Fail("refusal without exactly one message");
         return Compare(file, 0, {});
@@ -160,17 +179,22 @@ void CheckUpdate(const QByteArray& file, const QByteArray& payload) {
     messages.count += UpdateWaveChunk(FuzzFile(), bextId, prefix, payload).Errors().size();
     const TModelWalk walk = ModelWalk(file, bextId);
     const QByteArray chunk = Chunk(bextId, payload);
+    if (!walk.headerOk || walk.damaged) {
+        if (messages.count != 1)
+            Fail("refusal without exactly one message");
+        return Compare(file, 0, {});
+    }
     QByteArray expected = file;
     bool updated = false;
     for (const TChunk& match : walk.matches) {
-        if (match.size >= prefixSize && match.position + 8 + prefixSize <= quint64(file.size())) {
+        if (match.size >= prefixSize) {
             expected.replace(qsizetype(match.position + 8), prefixSize, prefix);
             updated = true;
         } else {
             Put32(expected, match.position, xbexId);
         }
     }
-    if (!walk.headerOk || (!updated && !Fits(walk, chunk))) {
+    if (!updated && !Fits(walk, chunk)) {
         if (messages.count != 1)
             Fail("refusal without exactly one message");
         return Compare(file, 0, {});

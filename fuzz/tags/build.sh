@@ -22,3 +22,7 @@ fmt='fmt \x10\0\0\0\x01\0\x02\0\x44\xac\0\0\x10\xb1\x02\0\x04\0\x10\0'
 seed minimal '\x05RIFF\x24\0\0\0WAVE'"$fmt"'data\0\0\0\0'
 seed tagged '\x04RIFF\x34\0\0\0WAVE'"$fmt"'iXML\x03\0\0\0abc\0bext\x02\0\0\0xydata\0\0\0\0'
 seed overrun '\x00RIFF\x10\0\0\0WAVEdata\x00\x01\0\0abcd'
+# The damaged files of the test data, each with a payload length of 3.
+for file in "$root"/tests/data/wav/*.wav; do
+    { printf '\x03'; cat "$file"; } > "$out/seeds/$(basename "$file")"
+done

@@ -5,10 +5,16 @@
 #include "app/tsound.h"
 #include "naming/FixDuplicates.h"
 #include "naming/MakeGoodString.h"
+#include "naming/TextCuts.h"
 
+#include <algorithm>
 #include <functional>
 
 namespace {
+// The longest file name, in bytes, that the common file systems allow (ext4, exFAT, NTFS and
+// SMB shares in UTF-8 terms); non-Latin letters take two to four bytes each.
+constexpr qsizetype largestFileNameBytes = 255;
+
 // What differs between the two builders.
 struct TBuilderRules {
     int shortLength;
@@ -42,7 +48,8 @@ QString NameFromMask(const tsound& sound, const QString& mask, const QString& cu
             n.replace(token.data(), token.size(), value.constData(), value.size());
     };
     replace(u"%FDes;", sound.Description);
-    replace(u"%SDes;", sound.Description.left(rules.shortLength));
+    if (n.contains(u"%SDes;")) // counting characters costs more than the other values
+        replace(u"%SDes;", LeadingCharacters(sound.Description, rules.shortLength));
     replace(u"%Art;", id3.Artist);
     replace(u"%Alb;", id3.Album);
     replace(u"%Tit;", sound.Description);
@@ -61,16 +68,39 @@ QString NameFromMask(const tsound& sound, const QString& mask, const QString& cu
     return n;
 }
 
+// A name too long for the file system would fail only at the rename or rip: it is cut, at a
+// character boundary, so that it fits together with its extension. A cut leaves no trailing
+// space before the extension.
+QString FittedName(const QString& name, qsizetype maxBytes) {
+    QString fitted = LeadingUtf8Bytes(name, maxBytes);
+    if (fitted.size() < name.size()) {
+        while (fitted.endsWith(u' '))
+            fitted.chop(1);
+    }
+    return fitted;
+}
+
+// In bytes; extensions are plain ASCII.
+qsizetype LongestExtension(const TSoundList& sounds,
+                           const std::function<TAudioFormat(const tsound&)>& formatOf) {
+    qsizetype longest = 0;
+    for (const tsound* sound : sounds)
+        longest = std::max(longest, AudioFormatExtension(formatOf(*sound)).size());
+    return longest;
+}
+
 void BuildNames(TSoundList& sounds, const TFileNameOptions& naming, const TBuilderRules& rules,
                 const std::function<TAudioFormat(const tsound&)>& formatOf) {
     // All names are built before any is set: a track number that stops the build must not
     // leave earlier sounds with half-made names (no number, no extension) that a later
     // rename batch would give to their files.
+    const qsizetype maxNameBytes = largestFileNameBytes - LongestExtension(sounds, formatOf);
     QStringList names;
     names.reserve(sounds.Count());
     for (const tsound* sound : sounds)
-        names.append(NameFromMask(*sound, naming.Mask, naming.CustomText, rules));
-    FixDuplicates(names);
+        names.append(FittedName(NameFromMask(*sound, naming.Mask, naming.CustomText, rules),
+                                maxNameBytes));
+    FixDuplicates(names, maxNameBytes);
     for (int i = 0; i < sounds.Count(); ++i) {
         tsound* sound = sounds.Items(i);
         sound->filename = names[i] + AudioFormatExtension(formatOf(*sound));

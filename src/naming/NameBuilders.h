@@ -7,13 +7,15 @@ class TSoundList;
 
 // The two name builders. Each sets `filename` of every sound from a mask: the tokens are
 // replaced in a fixed order, the result is cleaned with MakeGoodString, a leading "- " is
-// dropped, equal names are numbered and the extension is added.
+// dropped, equal names (also when they differ only in letter case) are numbered and the
+// extension is added. A name is cut, before its number and extension and at a character
+// boundary, so that the whole file name fits into 255 UTF-8 bytes.
 // A track number that is no decimal integer stops the build with EAppError
 // "'<text>' is not a valid integer value"; then every sound keeps its previous name.
 // The callers run the import builder only in import mode and the rename builder only in
 // rename/tag mode.
 
-// Import: "%SDes;" keeps `shortCount` characters, track numbers below 10 get a leading "0",
+// Import: "%SDes;" keeps `shortCount` characters (as the reader counts them), track numbers below 10 get a leading "0",
 // the extension is that of the import's output format.
 void BuildImportNames(TSoundList& sounds, const TFileNameOptions& naming, int shortCount,
                       TAudioFormat outputFormat);

@@ -3,13 +3,20 @@
 #include "app/TSoundList.h"
 #include "app/tsound.h"
 #include "naming/MakeGoodString.h"
+#include "naming/TextCuts.h"
 #include "naming/WithTrailingSlash.h"
 
 namespace {
+// Folder names have the file system's limit of 255 bytes, as file names do.
+constexpr qsizetype largestFolderNameBytes = 255;
+
 // The metadata come from the user and from online databases; a series called ".." must not
-// lead the import out of the output root, so such a name makes no folder.
+// lead the import out of the output root, so such a name makes no folder. A name too long for
+// the file system is cut at a character boundary.
 void AppendFolder(QString& relative, const QString& value) {
-    const QString name = MakeGoodString(value);
+    QString name = MakeGoodString(value);
+    if (Utf8Length(name) > largestFolderNameBytes)
+        name = MakeGoodString(LeadingUtf8Bytes(name, largestFolderNameBytes));
     if (name.isEmpty() || name == QLatin1String(".") || name == QLatin1String(".."))
         return;
     relative += name + u'/';

@@ -9,7 +9,8 @@ class tsound;
 
 // The folder, ending in "/", into which the import writes `sound`: the output root, followed
 // with AutoFolder by the publisher (with AutoFolderPublisher), the series or artist and the
-// CD or album, each cleaned with MakeGoodString; empty values make no folder.
+// CD or album, each cleaned with MakeGoodString and cut to 255 UTF-8 bytes; empty values make
+// no folder.
 QString BuildOutputFolder(const tsound& sound, const TFileNameOptions& naming,
                           const QString& outputRoot);
 

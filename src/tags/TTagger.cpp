@@ -5,6 +5,8 @@
 #include "tags/TBextInfo.h"
 #include "tags/WaveChunks.h"
 
+#include <QDate>
+
 #include <utility>
 #include <vector>
 
@@ -51,9 +53,28 @@ QByteArray CommentFrame(const QString& comment) {
 }
 
 // ID3v2.4 allows one "TCON" frame: the genre text stands in for the genre only when the genre
-// itself is empty, in its own place after "TYER".
+// itself is empty, in its own place after the year.
 QString GenreTextFrameText(const TmyID3tag& tag) {
     return tag.Genre.isEmpty() ? tag.GenreText : QString();
+}
+
+bool IsDigits(const QString& text, qsizetype count) {
+    if (text.size() != count)
+        return false;
+    for (QChar c : text)
+        if (c < u'0' || c > u'9')
+            return false;
+    return true;
+}
+
+// ID3v2.4 has no "TYER" and "TDAT": year and date go into one "TDRC" timestamp, "yyyy", or
+// "yyyy-MM-dd" when the date holds a real day and month as DDMM (the ID3v2.3 date form).
+// A year that is no four digits is written as it is; a date without a year has no place.
+QString RecordingTime(const TmyID3tag& tag) {
+    if (!IsDigits(tag.Year, 4) || !IsDigits(tag.Date, 4))
+        return tag.Year;
+    const QDate date(tag.Year.toInt(), tag.Date.mid(2, 2).toInt(), tag.Date.left(2).toInt());
+    return date.isValid() ? date.toString(QStringLiteral("yyyy-MM-dd")) : tag.Year;
 }
 } // namespace
 
@@ -70,9 +91,8 @@ QByteArray TTagger::BuildId3Tag(const TmyID3tag& tag) {
     const std::vector<std::pair<const char*, QString>> textFrames = {
         {"TPE1", tag.Artist},   {"TALB", tag.Album},  {"TIT2", tag.Title},
         {"TIT3", tag.Subtitle}, {"TPE2", tag.Band},   {"TCOM", tag.Composer},
-        {"TCON", tag.Genre},    {"TRCK", tag.Track},  {"TYER", tag.Year},
-        {"TCON", GenreTextFrameText(tag)},            {"TDAT", tag.Date},
-        {"TPUB", tag.Publisher},
+        {"TCON", tag.Genre},    {"TRCK", tag.Track},  {"TDRC", RecordingTime(tag)},
+        {"TCON", GenreTextFrameText(tag)},            {"TPUB", tag.Publisher},
     };
     QByteArray frames;
     for (const auto& [frameId, text] : textFrames)

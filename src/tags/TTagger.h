@@ -21,7 +21,8 @@ public:
     TResult WriteTags(const tsound& sound) const;
 
     // The ID3v2.4.0 tag of `tag`: header, then the non-empty frames, no padding. Plain ASCII
-    // texts are written with text encoding 0, any other text as UTF-8 (encoding 3).
+    // texts are written with text encoding 0, any other text as UTF-8 (encoding 3). Year and
+    // date make one "TDRC" frame: "yyyy", or "yyyy-MM-dd" when `Date` holds a valid DDMM.
     // Throws EAppError "Frame Size too big (<n>Bytes)" for a frame or tag over 16,777,215 bytes.
     static QByteArray BuildId3Tag(const TmyID3tag& tag);
     // `value` (0 .. 0xFFFFFF) as four 7-bit bytes, most significant first.

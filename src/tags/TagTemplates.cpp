@@ -62,6 +62,9 @@ QString EscapeXmlText(const QString& text) {
     escaped.replace(QLatin1Char('&'), QStringLiteral("&amp;")); // first, or it escapes the others
     escaped.replace(QLatin1Char('<'), QStringLiteral("&lt;"));
     escaped.replace(QLatin1Char('>'), QStringLiteral("&gt;"));
+    // Templates may put a value inside an attribute, quoted either way.
+    escaped.replace(QLatin1Char('"'), QStringLiteral("&quot;"));
+    escaped.replace(QLatin1Char('\''), QStringLiteral("&apos;"));
     return escaped;
 }
 

@@ -8,7 +8,7 @@ class tsound;
 // sound's own metadata, expanded just before the sound is tagged.
 
 // How inserted values are written: as they are (bext texts), or escaped for XML text (iXML),
-// so a description holding "&" or "<" cannot make the iXML chunk unreadable.
+// so a description holding "&", "<" or a quote cannot make the iXML chunk unreadable.
 enum class TTemplateValues { Plain, XmlEscaped };
 
 // `text` with every placeholder replaced by the sound's value, one placeholder after the other
@@ -23,7 +23,8 @@ void ExpandTemplates(tsound& sound);
 void MakeDefaultIxml(tsound& sound);
 // "&lt;" to "<", then "&gt;" to ">", then "&amp;" to "&".
 QString DecodeBasicEntities(const QString& text);
-// "&", "<" and ">" as XML entities.
+// "&", "<", ">", '"' and "'" as XML entities, so the text is safe in element text and in
+// attribute values quoted either way.
 QString EscapeXmlText(const QString& text);
 // The starting text the tag editor offers for a sound without iXML text.
 QString EditorDefaultIxml();

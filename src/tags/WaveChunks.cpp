@@ -14,6 +14,15 @@ constexpr quint64 firstChunkPosition = 12;
 constexpr quint64 chunkHeaderSize = 8;
 constexpr quint64 largestRiffSize = 0xFFFFFFFFull;
 
+constexpr quint32 dataId = MakeFourCC('d', 'a', 't', 'a');
+// No WAV file anyone made has this many chunks (each retagging adds two); a longer list is
+// garbage that would otherwise be walked 8 bytes at a time.
+constexpr int largestChunkCount = 10000;
+// A cut-off recording ("data" declaring more than the file holds) is tagged after a zero-filled
+// gap; a gap larger than this is no cut-off but a placeholder size (0x7FFFFFFF, 0xFFFFFFFF of
+// streaming writers) or garbage, and filling it would grow the file by gigabytes.
+constexpr quint64 largestMissingData = 16ull << 20;
+
 struct TChunkRef {
     quint64 position; // of the chunk header
     quint32 size;     // data size as declared
@@ -32,14 +41,43 @@ void CheckHeader(const TWaveFile& file) {
         throw EAppError(QStringLiteral("Invalid Wave file, no WAVE header"));
 }
 
-// Reads only chunk headers. The RIFF size in the file header is never trusted.
+[[noreturn]] void ThrowDamaged(quint64 position) {
+    throw EAppError(QStringLiteral("Invalid Wave file, damaged chunk at byte %1").arg(position));
+}
+
+// Chunk ids are four printable ASCII characters; audio or garbage read as a header rarely is.
+bool IsChunkId(quint32 id) {
+    for (int shift = 0; shift < 32; shift += 8) {
+        const quint32 byte = (id >> shift) & 0xFF;
+        if (byte < 0x20 || byte > 0x7E)
+            return false;
+    }
+    return true;
+}
+
+// Whether the chunk's data fit into the file. Only a "data" chunk may run a little past the end
+// (a recording cut off); the walk then ends at its declared end, where the new chunk goes.
+// A missing pad byte after the last chunk is common and harmless.
+bool IsWhole(quint32 id, quint64 position, quint32 size, quint64 fileLength) {
+    const quint64 dataEnd = position + chunkHeaderSize + size;
+    if (dataEnd <= fileLength)
+        return true;
+    return id == dataId && dataEnd - fileLength <= largestMissingData;
+}
+
+// Reads only chunk headers, and all of them before anything is written: a file whose chunk
+// list is damaged is refused unchanged. The RIFF size in the file header is never trusted.
 TWalk Walk(const TWaveFile& file, quint32 id) {
     TWalk walk;
     quint64 position = firstChunkPosition;
+    int count = 0;
     while (position + chunkHeaderSize <= file.Length()) {
         const QByteArray header = file.Read(position, chunkHeaderSize);
         const quint32 chunkId = qFromLittleEndian<quint32>(header.constData());
         const quint32 size = qFromLittleEndian<quint32>(header.constData() + 4);
+        if (!IsChunkId(chunkId) || ++count > largestChunkCount ||
+            !IsWhole(chunkId, position, size, file.Length()))
+            ThrowDamaged(position);
         if (chunkId == id)
             walk.matches.append({position, size});
         position += chunkHeaderSize + size + (size & 1);
@@ -132,11 +170,9 @@ TResult UpdateWaveChunk(const QString& path, quint32 id, const QByteArray& prefi
         const TWalk walk = Walk(file, id);
         QList<TChunkRef> usable;
         QList<TChunkRef> unusable;
-        for (const TChunkRef& chunk : walk.matches) {
-            const quint64 prefixEnd = chunk.position + chunkHeaderSize + prefix.size();
-            const bool holdsPrefix = chunk.size >= prefix.size() && prefixEnd <= file.Length();
-            (holdsPrefix ? usable : unusable).append(chunk);
-        }
+        // The walk has made sure that every chunk but "data" lies wholly inside the file.
+        for (const TChunkRef& chunk : walk.matches)
+            (chunk.size >= quint32(prefix.size()) ? usable : unusable).append(chunk);
         if (!usable.isEmpty()) {
             Retire(file, unusable, RetiredIdOf(id));
             for (const TChunkRef& chunk : usable)

@@ -10,6 +10,11 @@
 // no temporary copy is made. Each call opens, walks, writes and closes the file on its own.
 // Errors come back as the result's text and are shown by no one here; a file that fails the
 // header checks, cannot be opened or would outgrow the 32-bit RIFF size is left unchanged.
+// So is a file whose chunk list is damaged ("Invalid Wave file, damaged chunk at byte N"): a
+// chunk id that is not four printable ASCII characters, a chunk that runs past the end of the
+// file, or more chunks than any WAV file has. The one overrun accepted is a "data" chunk cut
+// off by at most 16 MiB, a recording that stopped early: the new chunk then goes after a
+// zero-filled gap at the end the "data" chunk declares.
 
 // The 32-bit id of a chunk: the little-endian reading of its four bytes as they stand.
 constexpr quint32 MakeFourCC(unsigned char c1, unsigned char c2, unsigned char c3,
@@ -25,7 +30,7 @@ TResult ReplaceWaveChunk(const QString& path, quint32 id, quint32 retiredId,
 
 // Writes `prefix` over the start of the data of every chunk `id`. Only when the file has no
 // such chunk is a new one holding `payload` appended and the RIFF size corrected.
-// A chunk `id` too short for `prefix` (or cut off by the end of the file) is not written
-// into: it is retired as "X" + the first three letters of `id`, and counts as absent.
+// A chunk `id` too short for `prefix` is not written into: it is retired as "X" + the first
+// three letters of `id`, and counts as absent.
 TResult UpdateWaveChunk(const QString& path, quint32 id, const QByteArray& prefix,
                         const QByteArray& payload);

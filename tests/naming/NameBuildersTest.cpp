@@ -3,6 +3,8 @@
 #include "app/tsound.h"
 #include "naming/NameBuilders.h"
 
+#include <QStringList>
+
 #include <gtest/gtest.h>
 
 namespace {
@@ -105,6 +107,56 @@ TEST(NameBuilders, ShortDescriptionLengthPerBuilder) {
     EXPECT_EQ(sounds[0].filename, "0123456789012345678901234567890123456789.wav");
 }
 
+TEST(NameBuilders, ShortDescriptionNeverCutsACharacterInHalf) {
+    const QString smile = QString::fromUtf8("😀");              // two UTF-16 units
+    const QString accented = QString::fromUtf8("e\u0301");     // a letter and its accent
+    const std::pair<QString, QString> cases[] = {
+        {smile.repeated(30), smile.repeated(25)},
+        {accented.repeated(30), accented.repeated(25)},
+        {"a" + smile.repeated(30), "a" + smile.repeated(24)},
+    };
+    for (const auto& [description, shortDescription] : cases) {
+        TSounds sounds(1);
+        sounds[0].Description = description;
+        BuildRenameNames(sounds.list, Mask("%SDes;"), true);
+        EXPECT_EQ(sounds[0].filename, shortDescription + ".wav");
+        BuildImportNames(sounds.list, Mask("%SDes;"), 25, sfwav);
+        EXPECT_EQ(sounds[0].filename, shortDescription + ".wav");
+    }
+}
+
+TEST(NameBuilders, LongNamesAreCutToFit255BytesWithNumberAndExtension) {
+    struct Case {
+        const char* name;
+        QStringList descriptions;
+        QStringList expected;
+    };
+    const QString a = "a", e = QString::fromUtf8("é"), smile = QString::fromUtf8("😀");
+    const Case cases[] = {
+        {"ASCII", {a.repeated(300)}, {a.repeated(251) + ".wav"}},
+        {"exactly fits", {a.repeated(251)}, {a.repeated(251) + ".wav"}},
+        {"two bytes a letter", {e.repeated(200)}, {e.repeated(125) + ".wav"}},
+        {"four bytes a character", {smile.repeated(100)}, {smile.repeated(62) + ".wav"}},
+        {"numbered", {a.repeated(300), a.repeated(300)},
+         {a.repeated(249) + " 1.wav", a.repeated(249) + " 2.wav"}},
+        {"equal only after the cut", {a.repeated(260) + "x", a.repeated(260) + "y"},
+         {a.repeated(249) + " 1.wav", a.repeated(249) + " 2.wav"}},
+        {"no space left before the extension", {a.repeated(250) + " bark"},
+         {a.repeated(250) + ".wav"}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        TSounds sounds(int(c.descriptions.size()));
+        for (int i = 0; i < c.descriptions.size(); ++i)
+            sounds[i].Description = c.descriptions[i];
+        BuildImportNames(sounds.list, Mask("%FDes;"), 25, sfwav);
+        for (int i = 0; i < c.descriptions.size(); ++i) {
+            EXPECT_EQ(sounds[i].filename, c.expected[i]);
+            EXPECT_LE(sounds[i].filename.toUtf8().size(), 255);
+        }
+    }
+}
+
 TEST(NameBuilders, LaterStepsReplaceTokensInsideEarlierValues) {
     TSounds sounds(1);
     sounds[0].Description = "%Art; and %FDes;";
@@ -113,17 +165,20 @@ TEST(NameBuilders, LaterStepsReplaceTokensInsideEarlierValues) {
     EXPECT_EQ(sounds[0].filename, "Nature and %FDes -.wav");
 }
 
-TEST(NameBuilders, EqualNamesAreNumberedBeforeTheExtension) {
-    TSounds sounds(3);
+// Names that differ only in letter case are one file on case-insensitive file systems.
+TEST(NameBuilders, EqualNamesAreNumberedBeforeTheExtensionAlsoIgnoringCase) {
+    TSounds sounds(4);
     sounds[0].Description = "Dog";
     sounds[1].Description = "Dog";
     sounds[1].Format = sfmp3;
     sounds[2].Description = "Cat";
     sounds[2].Format = sfAIFF;
+    sounds[3].Description = "DOG";
     BuildRenameNames(sounds.list, Mask("%FDes;"), true);
     EXPECT_EQ(sounds[0].filename, "Dog 1.wav");
     EXPECT_EQ(sounds[1].filename, "Dog 2.mp3");
     EXPECT_EQ(sounds[2].filename, "Cat.aif");
+    EXPECT_EQ(sounds[3].filename, "DOG 3.wav");
 }
 
 TEST(NameBuilders, ImportTakesTheOutputFormatsExtension) {

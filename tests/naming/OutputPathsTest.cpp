@@ -37,6 +37,16 @@ INSTANTIATE_TEST_SUITE_P(Cases, OutputFolderTest, ::testing::Values(
     // Names from online databases must not climb out of the output root.
     TFolderCase{true, false, "", "..", ".", "/data/SFX/"}));
 
+TEST(OutputPaths, FolderNamesAreCutTo255Bytes) {
+    tsound sound;
+    sound.ID3.Artist = QString(300, 'n');
+    sound.ID3.Album = QString::fromUtf8("ö").repeated(200);
+    TFileNameOptions naming;
+    naming.AutoFolder = true;
+    EXPECT_EQ(BuildOutputFolder(sound, naming, "/data/SFX"),
+              "/data/SFX/" + QString(255, 'n') + "/" + QString::fromUtf8("ö").repeated(127) + "/");
+}
+
 TEST(OutputPaths, RootWithTrailingSlashAndFileNames) {
     TSoundList sounds;
     auto* sound = new tsound;

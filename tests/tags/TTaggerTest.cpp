@@ -96,8 +96,8 @@ TEST(BuildId3Tag, FramesComeInTheirFixedOrderAndEmptyOnesAreLeftOut) {
         ids.append(QString::fromLatin1(id3.mid(at, 4)));
         at += 10 + id3[at + 7]; // every frame here is under 128 bytes: its size is one byte
     }
-    EXPECT_EQ(ids, QStringList({"TPE1", "TALB", "TIT2", "TPE2", "TCOM", "TCON", "TRCK", "TYER",
-                                "TDAT", "TPUB", "COMM"}));
+    EXPECT_EQ(ids, QStringList({"TPE1", "TALB", "TIT2", "TPE2", "TCOM", "TCON", "TRCK", "TDRC",
+                                "TPUB", "COMM"}));
     EXPECT_EQ(id3.mid(6, 4), TTagger::EncodeSyncsafe(quint32(id3.size() - 10)));
 }
 
@@ -122,8 +122,38 @@ TEST(BuildId3Tag, GenreTextNeverMakesASecondGenreFrame) {
     tag.Genre.clear();
     tag.GenreText = "Jazz";
     const QByteArray id3 = TTagger::BuildId3Tag(tag);
-    EXPECT_EQ(id3.mid(10), "TYER" + Hex("00000005") + Hex("000000") + "1999" + "TCON" +
+    EXPECT_EQ(id3.mid(10), "TDRC" + Hex("00000005") + Hex("000000") + "1999" + "TCON" +
                                Hex("00000005") + Hex("000000") + "Jazz");
+}
+
+TEST(BuildId3Tag, YearAndDateBecomeOneRecordingTime) {
+    struct Case {
+        const char* year;
+        const char* date;
+        QByteArray frames; // everything after the tag header
+    };
+    auto tdrc = [](const QByteArray& text) {
+        return "TDRC" + TTagger::EncodeSyncsafe(quint32(text.size() + 1)) + Hex("000000") + text;
+    };
+    const Case cases[] = {
+        {"1999", "", tdrc("1999")},
+        {"1999", "2512", tdrc("1999-12-25")},
+        {"2000", "2902", tdrc("2000-02-29")}, // a leap year
+        {"1999", "2902", tdrc("1999")},       // no such day: the year alone
+        {"1999", "1225", tdrc("1999")},       // MMDD is no DDMM
+        {"1999", "25.12.", tdrc("1999")},
+        {"99", "2512", tdrc("99")},           // no four digits: the year as it is
+        {"", "2512", {}},                     // a date alone has no frame
+        {"", "", {}},
+    };
+    for (const Case& c : cases) {
+        TmyID3tag tag;
+        tag.Year = c.year;
+        tag.Date = c.date;
+        const QByteArray id3 = TTagger::BuildId3Tag(tag);
+        EXPECT_EQ(id3.mid(10), c.frames) << c.year << " " << c.date;
+        EXPECT_FALSE(id3.contains("TYER") || id3.contains("TDAT"));
+    }
 }
 
 TEST_F(Tagger, OversizedFrameOrTagIsRefusedAndTheOtherKindsStillRun) {

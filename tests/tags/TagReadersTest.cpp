@@ -31,6 +31,8 @@ tsound TaggedSound(const QString& path) {
     sound.ID3.Comment = QString::fromUtf8("Regen über Köln");
     sound.ID3.Publisher = "Acme";
     sound.ID3.Album = QString::fromUtf8("Vögel 2");
+    sound.ID3.Year = "1999";
+    sound.ID3.Date = "2512";
     sound.bwav = "%SoundDescription;";
     sound.bWav2 = "%Publisher;";
     sound.bWav3 = "%CD;";
@@ -86,6 +88,7 @@ TEST_F(TagReaders, ExiftoolReadsAllThreeKinds) {
     EXPECT_EQ(tags["ID3v2_4:Title"].toString(), sound.ID3.Title);
     EXPECT_EQ(tags["ID3v2_4:Artist"].toString(), sound.ID3.Artist);
     EXPECT_EQ(tags["ID3v2_4:Comment"].toString(), sound.ID3.Comment);
+    EXPECT_EQ(tags["ID3v2_4:RecordingTime"].toString(), "1999:12:25");
     EXPECT_EQ(tags["RIFF:Description"].toString(), DescriptionDecoded());
     EXPECT_EQ(tags["RIFF:Originator"].toString(), "Acme");
     EXPECT_EQ(tags["RIFF:OriginatorReference"].toString(), QString::fromUtf8("Vögel 2"));
@@ -126,6 +129,7 @@ TEST_F(TagReaders, TagLibReadsTheId3Tag) {
     EXPECT_EQ(QString::fromStdString(tag->artist().to8Bit(true)), sound.ID3.Artist);
     EXPECT_EQ(QString::fromStdString(tag->comment().to8Bit(true)), sound.ID3.Comment);
     EXPECT_EQ(QString::fromStdString(tag->album().to8Bit(true)), sound.ID3.Album);
+    EXPECT_EQ(tag->year(), 1999u);
     EXPECT_EQ(file.audioProperties()->sampleRate(), 44100);
 #else
     GTEST_SKIP() << "TagLib is not installed";

@@ -1,6 +1,8 @@
 #include "app/tsound.h"
 #include "tags/TagTemplates.h"
 
+#include <pugixml.hpp>
+
 #include <gtest/gtest.h>
 
 namespace {
@@ -59,12 +61,27 @@ TEST(ExpandTemplates, EscapesValuesForXmlInTheIxmlTextOnly) {
     EXPECT_EQ(sound.XMLdata, "<NOTE>Cat &amp; &lt;dog&gt;</NOTE>");
 }
 
+TEST(ExpandTemplates, IxmlStaysWellFormedWithValuesInAttributes) {
+    tsound sound = SfxSound();
+    sound.Description = "Say \"hi\" & <go>";
+    sound.ID3.Title = "It's 'here'";
+    sound.XMLdata = "<BWFXML><NOTE a=\"%SoundDescription;\" b='%Title;'>%Title;</NOTE></BWFXML>";
+    ExpandTemplates(sound);
+    pugi::xml_document document;
+    ASSERT_TRUE(document.load_string(sound.XMLdata.toUtf8().constData())) << sound.XMLdata.toStdString();
+    const pugi::xml_node note = document.child("BWFXML").child("NOTE");
+    EXPECT_STREQ(note.attribute("a").value(), "Say \"hi\" & <go>");
+    EXPECT_STREQ(note.attribute("b").value(), "It's 'here'");
+    EXPECT_STREQ(note.text().get(), "It's 'here'");
+}
+
 TEST(MakeDefaultIxml, DecodesThenEscapesTheDescription) {
     const std::pair<QString, QString> cases[] = {
         {"Cat &amp; dog", "Cat &amp; dog"},
         {"Cat & dog", "Cat &amp; dog"},
         {"a &lt;b&gt;", "a &lt;b&gt;"},
         {"plain", "plain"},
+        {"\"Big\" dog's bark", "&quot;Big&quot; dog&apos;s bark"},
         {"", ""},
     };
     for (const auto& [description, note] : cases) {

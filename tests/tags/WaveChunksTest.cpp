@@ -23,6 +23,12 @@ constexpr quint32 bextId = MakeFourCC('b', 'e', 'x', 't');
 const QByteArray bextPrefix = QByteArray(338, 'P');
 const QByteArray bextPayload = QByteArray(338, 'P') + QByteArray(274, 'Q');
 
+// A damaged file of the test data, read as it is committed.
+QByteArray Fixture(const char* name) {
+    QFile file(QStringLiteral(TRACKMOTH_TEST_DATA "/wav/") + name);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
 class WaveChunks : public ::testing::Test {
 protected:
     QString Put(const QByteArray& content) { return dir.Write("sound.wav", content); }
@@ -201,18 +207,78 @@ TEST_F(WaveChunks, BextTooShortForThePrefixIsRetiredNotOverrun) {
     EXPECT_TRUE(errors.isEmpty());
 }
 
-TEST_F(WaveChunks, BextCutOffByTheEndOfTheFileIsNotWrittenPast) {
-    // Declares 602 bytes, holds 200: the prefix would reach past the end.
-    const QByteArray file = TWavFixture()
-                                .Chunk("data", TWavFixture::AudioBytes(10))
-                                .Raw("bext" + TWavFixture::LittleEndian32(602) + QByteArray(200, 'b'))
-                                .Bytes();
-    Update(Put(file), bextId, bextPrefix, bextPayload);
-    const QByteArray result = Content();
-    EXPECT_EQ(result.mid(8, 22), file.mid(8, 22)); // up to the old bext's id
-    EXPECT_EQ(result.mid(30, 4), "Xbex");
-    EXPECT_EQ(result.mid(34, 204), file.mid(34));
-    EXPECT_EQ(TWavFixture::ChunkIds(result), QStringList({"data", "Xbex", "bext"}));
+TEST_F(WaveChunks, DamagedChunkListsAreRefusedAndTheFileIsUnchanged) {
+    struct Case {
+        const char* name;
+        QByteArray file;
+        quint64 damagedAt;
+    };
+    const QByteArray data = TWavFixture::LittleEndian32(0) + TWavFixture::AudioBytes(10);
+    const Case cases[] = {
+        {"unfinished header", Fixture("unfinished-header.wav"), 44},
+        {"garbage after data", Fixture("garbage-after-data.wav"), 1044},
+        // The walk gives up after 10,000 chunks instead of stepping on through the file.
+        {"zero-size chunks", Fixture("zero-size-chunks.wav"), 144 + 8 * 9998},
+        {"size that wraps", Fixture("size-wraps.wav"), 36},
+        {"size 0xFFFFFFFF", Fixture("size-ffffffff.wav"), 36},
+        {"placeholder size of 2 GiB", Fixture("data-placeholder-2gb.wav"), 36},
+        {"NUL chunk id", Fixture("nul-chunk-id.wav"), 36},
+        {"control character in an id", TWavFixture().Chunk("da\tt", "x").Bytes(), 12},
+        {"byte above 0x7E in an id", TWavFixture().Chunk("dat\xE1", "x").Bytes(), 12},
+        // Declares 602 bytes, holds 200: only "data" may be cut off.
+        {"cut-off bext", TWavFixture()
+                             .Chunk("data", TWavFixture::AudioBytes(10))
+                             .Raw("bext" + TWavFixture::LittleEndian32(602) + QByteArray(200, 'b'))
+                             .Bytes(),
+         30},
+        {"chunk overrunning by one byte", TWavFixture().Raw("LIST" +
+             TWavFixture::LittleEndian32(11) + QByteArray(10, 'l')).Bytes(), 12},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        ASSERT_FALSE(c.file.isEmpty());
+        const QString path = Put(c.file);
+        errors.clear();
+        Replace(path, id3Id, xid3Id, "x");
+        Update(path, bextId, bextPrefix, bextPayload);
+        const QString damaged = QString("Invalid Wave file, damaged chunk at byte %1").arg(c.damagedAt);
+        EXPECT_EQ(errors, QStringList({damaged, damaged}));
+        EXPECT_EQ(Content(), c.file);
+    }
+}
+
+TEST_F(WaveChunks, SixtyFourMegabytesOfSilenceAfterAnUnfinishedHeaderStopTheWalkAtOnce) {
+    QByteArray file = Fixture("unfinished-header-silence.wav");
+    file.append(64 * 1024 * 1024 - file.size(), '\0');
+    Replace(Put(file), ixmlId, oxmlId, "<X/>");
+    EXPECT_EQ(errors, QStringList("Invalid Wave file, damaged chunk at byte 44"));
+    EXPECT_EQ(Content(), file);
+}
+
+TEST_F(WaveChunks, CutOffDataIsTaggedWhenAtMost16MiBAreMissing) {
+    const quint32 held = 10;
+    for (const quint32 missing : {1u << 24, (1u << 24) + 2}) {
+        SCOPED_TRACE(missing);
+        errors.clear();
+        const QByteArray file = TWavFixture().Raw("data" + TWavFixture::LittleEndian32(held + missing))
+                                    .Raw(TWavFixture::AudioBytes(held)).Bytes();
+        Replace(Put(file), id3Id, xid3Id, "ab");
+        if (missing == 1u << 24) {
+            EXPECT_TRUE(errors.isEmpty());
+            EXPECT_EQ(QFileInfo(dir.File("sound.wav")).size(), qint64(file.size() + missing + 10));
+        } else {
+            EXPECT_EQ(errors, QStringList("Invalid Wave file, damaged chunk at byte 12"));
+            EXPECT_EQ(Content(), file);
+        }
+    }
+}
+
+TEST_F(WaveChunks, LastOddChunkWithoutItsPadByteIsNoDamage) {
+    const QByteArray file = TWavFixture().Chunk("data", "12").Bytes() + "odd " +
+                            TWavFixture::LittleEndian32(3) + "abc";
+    Replace(Put(file), id3Id, xid3Id, "x");
+    EXPECT_TRUE(errors.isEmpty());
+    EXPECT_EQ(Content().mid(8), file.mid(8) + '\0' + "id3 " + TWavFixture::LittleEndian32(2) + "x" + '\0');
 }
 
 TEST_F(WaveChunks, FileThatCannotBeOpenedShowsTheSystemReason) {
