@@ -14,10 +14,10 @@ struct TmyID3tag {
     QString Composer;  // TCOM
     QString Genre;     // TCON
     QString Track;     // TRCK
-    QString Year;      // TYER
+    QString Year;      // TDRC, "yyyy"
     QString GenreText; // second genre text, handed to the MP3 encoder
     QString Publisher; // TPUB
-    QString Date;      // TDAT
+    QString Date;      // DDMM; joins the year in TDRC as "yyyy-MM-dd"
     QString Comment;   // COMM
     QString Disc;      // TPOS in MP3 files; may read "1/3"
 
