@@ -17,7 +17,17 @@ pugi::xml_node NextElement(pugi::xml_node node) {
     return next;
 }
 
+// XML starts with markup; the parser itself would take stray text before it as content.
+bool StartsAsXml(const QByteArray& text) {
+    qsizetype at = text.startsWith("\xef\xbb\xbf") ? 3 : 0;
+    while (at < text.size() && (text[at] == ' ' || text[at] == '\t' || text[at] == '\r' || text[at] == '\n'))
+        ++at;
+    return at == text.size() || text[at] == '<';
+}
+
 TResult Load(pugi::xml_document& document, const QByteArray& text) {
+    if (!StartsAsXml(text))
+        return TResult::Error("The database's answer is not readable XML (text before the first element)");
     const pugi::xml_parse_result parsed =
         document.load_buffer(text.constData(), size_t(text.size()), pugi::parse_default,
                              pugi::encoding_utf8);
@@ -69,6 +79,8 @@ TSfxDbDocument::TDatabase TSfxDbDocument::ParseDatabase(const QByteArray& text) 
     TDatabase database;
     pugi::xml_document document;
     database.Outcome = Load(document, text);
+    if (!database.Outcome)
+        return database; // a broken document gives no records, not the part before the fault
     const pugi::xml_node root = document.document_element();
     database.HasRoot = bool(root);
     for (pugi::xml_node element = root.first_child(); element; element = element.next_sibling())
