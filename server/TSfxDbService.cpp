@@ -55,6 +55,16 @@ TSfxCd CdFromForm(const std::map<std::string, std::string>& form) {
 TSfxDbService::TSfxDbService(TSfxDbStore& store, std::function<void(const std::string&)> log)
     : store_(store), log_(std::move(log)) {}
 
+std::string TSfxDbService::WholeDatabase() {
+    std::lock_guard lock(wholeMutex_);
+    const long long revision = store_.Revision(); // read first: the text is at least this new
+    if (revision != wholeRevision_) {
+        wholeXml_ = DatabaseXml(store_.Find("", "", ""));
+        wholeRevision_ = revision;
+    }
+    return wholeXml_;
+}
+
 void TSfxDbService::Install(httplib::Server& server) {
     const std::string base = BasePath;
     server.set_payload_max_length(MaxRequestBody);
@@ -79,8 +89,12 @@ void TSfxDbService::Install(httplib::Server& server) {
     });
     server.Get(base + "qDB\\.asp", [this](const httplib::Request& request, httplib::Response& response) {
         const auto query = QueryFields(request);
-        response.set_content(DatabaseXml(store_.Find(Field(query, "Producer"), Field(query, "Series"),
-                                                     Field(query, "CD"))),
+        const std::string producer = Field(query, "Producer");
+        const std::string series = Field(query, "Series");
+        const std::string title = Field(query, "CD");
+        response.set_content(producer.empty() && series.empty() && title.empty()
+                                 ? WholeDatabase()
+                                 : DatabaseXml(store_.Find(producer, series, title)),
                              xmlType);
     });
     server.Get(base + "DBidFromCDid\\.asp", [this](const httplib::Request& request,

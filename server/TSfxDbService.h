@@ -1,6 +1,7 @@
 #pragma once
 
 #include <functional>
+#include <mutex>
 #include <string>
 
 namespace httplib {
@@ -23,6 +24,13 @@ public:
     void Install(httplib::Server& server);
 
 private:
+    // The whole database as XML; built once per revision, as every client fetches it anew
+    // when the revision rises.
+    std::string WholeDatabase();
+
     TSfxDbStore& store_;
     std::function<void(const std::string&)> log_;
+    std::mutex wholeMutex_;
+    long long wholeRevision_ = -1;
+    std::string wholeXml_;
 };

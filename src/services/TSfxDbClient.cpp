@@ -55,7 +55,7 @@ TSfxDbClient::TSearch TSfxDbClient::Search(const QString& producer, const QStrin
     }
     if (!Connected())
         return search;
-    QByteArray document;
+    TDocument document;
     const TResult fetched = FetchDocument(producer, series, cd, document);
     if (!fetched)
         search.Error = fetched.ErrorText();
@@ -63,7 +63,7 @@ TSfxDbClient::TSearch TSfxDbClient::Search(const QString& producer, const QStrin
     return search;
 }
 
-TResult TSfxDbClient::RefreshCache() {
+TResult TSfxDbClient::RefreshCache(TDocument& fresh) {
     RevisionChecked = true;
     QByteArray answer;
     if (TResult result = Fetch(Url("qVersion.asp"), answer); !result)
@@ -76,38 +76,47 @@ TResult TSfxDbClient::RefreshCache() {
     QByteArray database;
     if (TResult result = Fetch(Url("qDB.asp"), database); !result)
         return result;
-    if (SplitTextLines(database).isEmpty())
+    if (CountTextLines(database, 1) == 0)
         return TResult::Ok();
     // A broken download must not take the place of a good copy.
-    if (TResult parsed = TSfxDbDocument::ParseDatabase(database).Outcome; !parsed)
-        return parsed;
+    TSfxDbDocument::TDatabase parsed = TSfxDbDocument::ParseDatabase(database);
+    if (!parsed.Outcome)
+        return parsed.Outcome;
     if (TResult result = WriteCache(CachePath(), database); !result)
         return result;
     cddbVersion_ = revision;
+    fresh.Text = std::move(database);
+    fresh.Parsed = std::move(parsed);
     return TResult::Ok();
 }
 
 TResult TSfxDbClient::FetchDocument(const QString& producer, const QString& series,
-                                    const QString& cd, QByteArray& document) {
+                                    const QString& cd, TDocument& document) {
+    TDocument fresh;
     if (!QFile::exists(CachePath()) || !RevisionChecked)
-        if (TResult result = RefreshCache(); !result)
+        if (TResult result = RefreshCache(fresh); !result)
             return result;
     const QByteArray searchUrl = SearchUrl(producer, series, cd);
     if (!producer.isEmpty() || !series.isEmpty() || !cd.isEmpty()) {
-        if (TResult result = Fetch(searchUrl, document); !result)
+        if (TResult result = Fetch(searchUrl, document.Text); !result)
             return result;
+    } else if (fresh.Parsed) {
+        document = std::move(fresh); // the cache was written from it a moment ago
     } else {
         QFile cache(CachePath());
-        document = cache.open(QIODevice::ReadOnly) ? cache.readAll() : QByteArray();
+        document.Text = cache.open(QIODevice::ReadOnly) ? cache.readAll() : QByteArray();
     }
     // Too little for a document: ask the server, whatever was asked before.
-    if (SplitTextLines(document).size() < 2)
-        return Fetch(searchUrl, document);
+    if (CountTextLines(document.Text, 2) < 2) {
+        document.Parsed.reset();
+        return Fetch(searchUrl, document.Text);
+    }
     return TResult::Ok();
 }
 
-void TSfxDbClient::ReadDocument(const QByteArray& document, TSearch& search) {
-    const TSfxDbDocument::TDatabase database = TSfxDbDocument::ParseDatabase(document);
+void TSfxDbClient::ReadDocument(const TDocument& document, TSearch& search) {
+    const TSfxDbDocument::TDatabase database =
+        document.Parsed ? *document.Parsed : TSfxDbDocument::ParseDatabase(document.Text);
     if (!database.Outcome) {
         search.Error = database.Outcome.ErrorText();
         return;

@@ -1,12 +1,14 @@
 #pragma once
 
 #include "app/TResult.h"
+#include "services/TSfxDbDocument.h"
 #include "services/TSfxDbTree.h"
 
 #include <QString>
 #include <QStringList>
 
 #include <functional>
+#include <optional>
 
 class IConnectionCheck;
 class IHttpClient;
@@ -62,12 +64,18 @@ public:
     QByteArray SearchUrl(const QString& producer, const QString& series, const QString& cd) const;
 
 private:
+    // The text of a database document, and its records when they were read already.
+    struct TDocument {
+        QByteArray Text;
+        std::optional<TSfxDbDocument::TDatabase> Parsed;
+    };
+
     bool Connected();
     TResult Fetch(const QByteArray& url, QByteArray& body);
-    TResult RefreshCache();
+    TResult RefreshCache(TDocument& fresh);
     TResult FetchDocument(const QString& producer, const QString& series, const QString& cd,
-                          QByteArray& document);
-    void ReadDocument(const QByteArray& document, TSearch& search);
+                          TDocument& document);
+    void ReadDocument(const TDocument& document, TSearch& search);
     void TakeSingle(const TSfxDbRecord& record, TSearch& search);
 
     IHttpClient& http_;

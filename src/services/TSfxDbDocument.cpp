@@ -4,6 +4,8 @@
 
 #include <pugixml.hpp>
 
+#include <iterator>
+
 namespace {
 QString Text(pugi::xml_node node) { return QString::fromUtf8(node.text().get()); }
 
@@ -83,6 +85,7 @@ TSfxDbDocument::TDatabase TSfxDbDocument::ParseDatabase(const QByteArray& text) 
         return database; // a broken document gives no records, not the part before the fault
     const pugi::xml_node root = document.document_element();
     database.HasRoot = bool(root);
+    database.Records.reserve(std::distance(root.begin(), root.end()));
     for (pugi::xml_node element = root.first_child(); element; element = element.next_sibling())
         if (element.type() == pugi::node_element)
             database.Records.append(ReadRecord(element));

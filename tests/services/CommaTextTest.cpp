@@ -39,4 +39,7 @@ TEST(TextLines, BreaksAsAStringListReadsThem) {
     EXPECT_EQ(SplitTextLines("a"), QList<QByteArray>({"a"}));
     EXPECT_EQ(SplitTextLines("a\n"), QList<QByteArray>({"a"}));
     EXPECT_EQ(SplitTextLines("a\r\nb\rc\n\nd"), QList<QByteArray>({"a", "b", "c", "", "d"}));
+    for (const QByteArray text : {"", "a", "a\n", "a\r\nb\rc\n\nd", "\n\n"})
+        EXPECT_EQ(CountTextLines(text, 100), SplitTextLines(text).size()) << text.toStdString();
+    EXPECT_EQ(CountTextLines("a\nb\nc\nd", 2), 2);
 }
