@@ -22,7 +22,7 @@ TfSFXdb::TfSFXdb(IHttpClient& http, IConnectionCheck& connection, std::function<
     tree = new QTreeWidget(this);
     tree->setObjectName("tree");
     tree->setHeaderHidden(true);
-    tree->setFont(QFont("Arial", -1));
+    tree->setFont(QFont("Arial"));
     tree->setStyleSheet("QTreeWidget { color: white; background: #2E2E2E; font-size: 12px; }");
     layout->addWidget(tree, 1);
     lblDbg = new QLabel(this);
