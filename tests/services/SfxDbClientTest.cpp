@@ -235,13 +235,19 @@ TEST_F(SfxDbFixture, NoConnectionOrNoServerSendsNothing) {
     EXPECT_TRUE(server.Requests().isEmpty());
 }
 
-TEST(SfxDbClient, ThePostedFormIsEncodedTwiceOnTheWire) {
+namespace {
+// A client of a recording server, to see the bytes on the wire and to send odd answers.
+struct RecordingFixture : ::testing::Test {
     TLocalHttpServer server;
     TCurlHttpClient http;
     TFakeConnection connection;
     TTestDir dir;
     int version = 0;
-    TSfxDbClient client(http, connection, [&] { return server.Host(); }, dir.Path(), version);
+    TSfxDbClient client{http, connection, [this] { return server.Host(); }, dir.Path(), version};
+};
+} // namespace
+
+TEST_F(RecordingFixture, ThePostedFormIsEncodedTwiceOnTheWire) {
     ASSERT_TRUE(client.AddDisc("Sound Ideas", "Big Bangs", "Big Bangs 2 - Vol. 1 (disc 2)?",
                                "7a0b3c0d 3 150", {"Boom", "Crash"}));
     ASSERT_TRUE(client.LinkDisc(42, "7a0b3c0d 3 150"));
@@ -258,8 +264,7 @@ TEST(SfxDbClient, ThePostedFormIsEncodedTwiceOnTheWire) {
     EXPECT_EQ(requests[1].Target, "/Trackmoth/cddb/v2/UpdateCDDBid.asp?CDDBid=7a0b3c0d&ID=42");
 }
 
-TEST(SfxDbClient, HostileAnswersGiveAReasonAndNoResult) {
-    TLocalHttpServer server;
+TEST_F(RecordingFixture, HostileAnswersGiveAReasonAndNoResult) {
     QByteArray revision = "<Version><Rev>1</Rev></Version>\n";
     QByteArray database;
     QByteArray tracks = "<Tracks><CD>X</CD></Tracks>";
@@ -273,11 +278,6 @@ TEST(SfxDbClient, HostileAnswersGiveAReasonAndNoResult) {
             answer.Body = database;
         return answer;
     };
-    TCurlHttpClient http;
-    TFakeConnection connection;
-    TTestDir dir;
-    int version = 0;
-    TSfxDbClient client(http, connection, [&] { return server.Host(); }, dir.Path(), version);
     struct Case {
         QByteArray revision;
         QByteArray database;
