@@ -51,6 +51,9 @@ const std::vector<Field>& Fields() {
     static const std::vector<Field> fields = {
         INT_FIELD("CDDBversion", O, CDDBversion),
         TEXT_FIELD("sdxLocation", O, sdxLocation),
+        TEXT_FIELD("FreeDbHost", O, FreeDbHost),
+        TEXT_FIELD("SFXdbHost", O, SFXdbHost),
+        TEXT_FIELD("WebHost", O, WebHost),
         INT_FIELD("Layout/ColumnWidth", L, ColumnWidth),
         INT_FIELD("Layout/TagWidth", L, TagWidth),
         INT_FIELD("Layout/TagHeight", L, TagHeight),

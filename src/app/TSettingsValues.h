@@ -23,6 +23,9 @@ struct TSettingsValues {
     // Options
     std::optional<int> CDDBversion;
     std::optional<QString> sdxLocation;
+    std::optional<QString> FreeDbHost;
+    std::optional<QString> SFXdbHost;
+    std::optional<QString> WebHost;
     // Layout
     std::optional<int> ColumnWidth;
     std::optional<int> TagWidth;

@@ -14,6 +14,7 @@
 #include "naming/OutputPaths.h"
 #include "naming/TfFilename.h"
 #include "naming/TfrRename.h"
+#include "services/TMetadataServices.h"
 #include "ui/TCDripperList.h"
 #include "ui/TSoundListContextMenu.h"
 #include "ui/TfrOptions.h"
@@ -65,6 +66,7 @@ void TfMainForm::FormCreate(ICdDriveList* drives) {
     OutputFormat = TOutputFormat();
     CreateActions();
     BuildWindow();
+    services_ = new TMetadataServices(*this);
     CdNaming = TFileNameOptions();
     RenameNaming = TFileNameOptions();
     frOptions_->SetDrives(drives ? drives->ListDrives() : QStringList());
@@ -170,8 +172,7 @@ QWidget* TfMainForm::BuildTopBar() {
     auto* helpButton = new QToolButton(bar);
     helpButton->setObjectName("btnHelp");
     helpButton->setText("?");
-    helpButton->setPopupMode(QToolButton::InstantPopup);
-    helpButton->setMenu(new QMenu(helpButton));
+    helpButton->setPopupMode(QToolButton::InstantPopup); // the help menu is the services'
     layout->addWidget(helpButton);
     playerArea_ = new QWidget(bar);
     playerArea_->setObjectName("PlayerArea");

@@ -27,6 +27,7 @@ class TCDripperList;
 class TSoundListContextMenu;
 class TTitleStrip;
 class TfNewPreset;
+class TMetadataServices;
 class TfrCdimport;
 class TfrOptions;
 class TfrRename;
@@ -105,6 +106,8 @@ public:
     QLabel* StatusLine() const { return lblStatus_; }
     QPushButton* CancelButton() const { return btnCancel_; }
     QWidget* PlayerArea() const { return playerArea_; }
+    // freedb, the SFX CD database, the help menu and the update check.
+    TMetadataServices* Services() const { return services_; }
 
     // How the preset dialog is shown; tests replace it. Returns true for "Save".
     std::function<bool(TfNewPreset&)> RunPresetDialog;
@@ -203,4 +206,5 @@ private:
     QTimer* cdDriveTimer_ = nullptr;
     QString pressedModeButton_;
     bool selectingFolder_ = false; // the program, not the user, moves the tree's selection
+    TMetadataServices* services_ = nullptr;
 };

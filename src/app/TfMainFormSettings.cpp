@@ -14,6 +14,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
+#include <QLineEdit>
 #include <QSpinBox>
 #include <QTabWidget>
 
@@ -56,6 +57,9 @@ TSettingsValues TfMainForm::CollectSettings() const {
     TSettingsValues v;
     v.CDDBversion = CDDBversion;
     v.sdxLocation = sdxLocation;
+    v.FreeDbHost = frOptions_->editFreeDbHost->text();
+    v.SFXdbHost = frOptions_->editSFXdbHost->text();
+    v.WebHost = frOptions_->editWebHost->text();
     v.ColumnWidth = soundList_->ColumnWidth();
     v.TagWidth = TagWidth;
     v.TagHeight = TagHeight;
@@ -120,6 +124,11 @@ void TfMainForm::ApplySettings(const TSettingsValues& values) {
         sdxLocation = *values.sdxLocation;
         frOptions_->lblSDXdir->setText(sdxLocation);
     }
+    for (auto [value, edit] : {std::pair{&values.FreeDbHost, frOptions_->editFreeDbHost},
+                               std::pair{&values.SFXdbHost, frOptions_->editSFXdbHost},
+                               std::pair{&values.WebHost, frOptions_->editWebHost}})
+        if (*value)
+            edit->setText(**value);
     ApplyLayout(values);
     ApplyRipper(values);
     ApplyRenamer(values);

@@ -1,10 +1,12 @@
 #include "ui/TfrOptions.h"
 
+#include "services/TFreeDbClient.h"
 #include "ui/PanelBuilder.h"
 
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QSpinBox>
 #include <QVBoxLayout>
@@ -47,6 +49,15 @@ TfrOptions::TfrOptions(QWidget* parent) : QWidget(parent) {
     other.Label("Shortcuts");
     btnEditShortCuts = other.Button("Edit shortcuts", "btnEditShortCuts");
     layout->addWidget(other.Take());
+
+    TPanelBuilder servers("Servers");
+    editFreeDbHost = servers.Field("freedb server:", "editFreeDbHost");
+    editFreeDbHost->setText(TFreeDbClient::DefaultHost);
+    editSFXdbHost = servers.Field("SFX CD database server:", "editSFXdbHost");
+    editSFXdbHost->setPlaceholderText("address:port of trackmoth-sfxdb");
+    editWebHost = servers.Field("Web server (updates, help):", "editWebHost");
+    editWebHost->setText(DefaultWebHost);
+    layout->addWidget(servers.Take());
     layout->addStretch();
 }
 

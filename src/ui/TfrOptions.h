@@ -5,6 +5,7 @@
 class QCheckBox;
 class QComboBox;
 class QLabel;
+class QLineEdit;
 class QPushButton;
 class QSpinBox;
 
@@ -26,6 +27,13 @@ public:
     QLabel* lblSDXdir = nullptr;
     QPushButton* btnFindSDX = nullptr;
     QPushButton* btnEditShortCuts = nullptr;
+
+    // Servers: freedb, the SFX CD database (none until the user names one) and the maker's
+    // web server (update check, help pages). Empty freedb and web fields mean the defaults.
+    static constexpr const char* DefaultWebHost = "www.trackmoth.com";
+    QLineEdit* editFreeDbHost = nullptr;
+    QLineEdit* editSFXdbHost = nullptr;
+    QLineEdit* editWebHost = nullptr;
 
     // Replaces the drive box's entries; no entry is selected afterwards.
     void SetDrives(const QStringList& drives);

@@ -1,0 +1,48 @@
+#pragma once
+
+#include "services/THelpMenu.h"
+#include "services/TfSFXdb.h"
+
+#include <QObject>
+#include <QPointer>
+
+#include <memory>
+
+class IConnectionCheck;
+class IHttpClient;
+class IProgramStarter;
+class IUrlOpener;
+class TCdImportLookups;
+class TfMainForm;
+
+// The metadata services of the main window: one HTTP client whose requests never freeze the
+// window, the connection check, the SFX CD database dialog for the whole run, the help menu
+// under the help button and the lookup buttons of the CD import panel. Hosts are read from the
+// options panel at each use.
+class TMetadataServices : public QObject {
+    Q_OBJECT
+public:
+    explicit TMetadataServices(TfMainForm& form);
+    ~TMetadataServices() override;
+
+    IHttpClient& Http() { return *http_; }
+    IConnectionCheck& Connection() { return *connection_; }
+    TfSFXdb& SfxDb() { return *sfxDb_; }
+    THelpMenu& HelpMenu() { return *helpMenu_; }
+    TCdImportLookups& CdImportLookups() { return *lookups_; }
+
+private:
+    QString FreeDbHost() const;
+    QString SfxDbHost() const;
+    QString WebHost() const;
+
+    TfMainForm& form_;
+    std::shared_ptr<IHttpClient> http_;
+    std::unique_ptr<IConnectionCheck> connection_;
+    std::unique_ptr<IUrlOpener> opener_;
+    std::unique_ptr<IProgramStarter> starter_;
+    // Widgets of the window; whichever the window destroys first is gone by then.
+    QPointer<TfSFXdb> sfxDb_;
+    QPointer<THelpMenu> helpMenu_;
+    TCdImportLookups* lookups_ = nullptr;
+};
