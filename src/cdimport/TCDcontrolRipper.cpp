@@ -1,8 +1,12 @@
 #include "cdimport/TCDcontrolRipper.h"
 
+#include "app/EAppError.h"
 #include "cdimport/TCDcontrol.h"
 
-void TCDcontrolRipper::RipTrack(const QString& fileName, int track) { cd_.RipTrack(fileName, track); }
+void TCDcontrolRipper::RipTrack(const QString& fileName, int track) {
+    if (const TResult started = cd_.RipTrack(fileName, track); !started)
+        throw EAppError(started.ErrorText());
+}
 
 void TCDcontrolRipper::CancelRip() { cd_.CancelRip(); }
 
