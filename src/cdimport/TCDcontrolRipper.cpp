@@ -1,11 +1,9 @@
 #include "cdimport/TCDcontrolRipper.h"
 
-#include "app/EAppError.h"
 #include "cdimport/TCDcontrol.h"
 
-void TCDcontrolRipper::RipTrack(const QString& fileName, int track) {
-    if (const TResult started = cd_.RipTrack(fileName, track); !started)
-        throw EAppError(started.ErrorText());
+TResult TCDcontrolRipper::RipTrack(const QString& fileName, int track) {
+    return cd_.RipTrack(fileName, track);
 }
 
 void TCDcontrolRipper::CancelRip() { cd_.CancelRip(); }
@@ -15,3 +13,5 @@ void TCDcontrolRipper::SetOnRipDone(TNotification notification) {
 }
 
 QString TCDcontrolRipper::RipError() const { return cd_.RipError(); }
+
+QString TCDcontrolRipper::RipReport() const { return cd_.RipReport(); }
