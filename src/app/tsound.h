@@ -27,4 +27,5 @@ public:
     QString bWav2;              // template of the bext Originator
     QString bWav3;              // template of the bext OriginatorReference
     QString XMLdata;            // template of the iXML text
+    QString RipReport;          // disc tracks: what the secure rip corrected; empty before
 };

@@ -4,7 +4,17 @@
 #include "cdimport/TOutputFormat.h"
 #include "cdimport/TsdxJob.h"
 
+#include <QString>
+
 #include <memory>
+
+// How a conversion ended. The stage shows nothing: whoever drives it decides what the user sees.
+struct TConversionResult {
+    bool Succeeded = false;
+    QString Reason{};      // why it failed, for the import's list of failed tracks
+    QString UserMessage{}; // a text for a message box at once; empty for none
+    QString KeptAs{};      // the file the ripped audio was kept in when the conversion failed
+};
 
 // A background step run on one ripped file at a time: resampling or MP3 encoding.
 // The stage marks its job running and its sound ssConverting when it starts; at the end it
@@ -18,4 +28,6 @@ public:
     // `writeTags`: the encoder passes the sound's ID3 fields on.
     virtual void Start(std::shared_ptr<TsdxJob> job, const TOutputFormat& format, bool writeTags) = 0;
     virtual void SetOnDone(TNotification notification) = 0;
+    // How the job that ended last went; read from the done notification.
+    virtual const TConversionResult& LastResult() const = 0;
 };

@@ -19,6 +19,9 @@ public:
     virtual qint64 Read(char* buffer, qint64 maxBytes) = 0;
     // Moves the read position; it is clamped to the length and rounded down to a whole frame.
     virtual void Seek(qint64 bytePosition) = 0;
-    // Why the last read failed; empty when none did.
+    // Why the audio read is not the source's exact audio (a read failed, or sectors could not
+    // be read and were filled in); empty when it is.
     virtual QString ErrorText() const { return {}; }
+    // What a verifying read had to correct, for the track's details; empty for plain reads.
+    virtual QString ReadReport() const { return {}; }
 };

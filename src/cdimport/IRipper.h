@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/TResult.h"
 #include "cdimport/TNotification.h"
 
 #include <QString>
@@ -10,13 +11,15 @@ class IRipper {
 public:
     virtual ~IRipper() = default;
     // Starts (or runs) the rip of `track` (from 0) into `fileName`. The rip-done notification
-    // follows when the file is closed, possibly before this returns. Throws EAppError when the
-    // rip cannot start.
-    virtual void RipTrack(const QString& fileName, int track) = 0;
+    // follows when the file is closed, possibly before this returns. An error, and no
+    // notification, when the rip cannot start.
+    virtual TResult RipTrack(const QString& fileName, int track) = 0;
     // The running rip stops at its next block and keeps a shorter, valid file.
     virtual void CancelRip() = 0;
     virtual void SetOnRipDone(TNotification notification) = 0;
-    // Why the last rip ended early (read or write error); empty when it completed or was
-    // cancelled.
+    // Why the last rip's file does not hold the track's exact audio (read or write error,
+    // sectors that could not be read); empty when it completed or was cancelled.
     virtual QString RipError() const = 0;
+    // What the last rip's verifying read corrected, for the track's details; empty for none.
+    virtual QString RipReport() const { return {}; }
 };

@@ -1,12 +1,13 @@
 #include "cdimport/TCDcontrol.h"
 
-#include "app/EAppError.h"
 #include "app/IUserMessages.h"
 #include "cdimport/IProgramExit.h"
 #include "cdimport/TRipThread.h"
 #include "cdimport/TWavHeader.h"
+#include "cdimport/WriteFully.h"
 
 #include <QFile>
+#include <QFileInfo>
 
 #include <cmath>
 
@@ -152,20 +153,23 @@ bool TCDcontrol::IsPreviewPlaying() const { return preview_ && preview_->IsPlayi
 
 // ---- Ripper
 
-void TCDcontrol::RipTrack(const QString& fileName, int track) {
+TResult TCDcontrol::RipTrack(const QString& fileName, int track) {
     if (ripping_)
-        throw EAppError("A track is already being ripped.");
-    ripping_ = true;
+        return TResult::Error("A track is already being ripped.");
     std::unique_ptr<IPcmSource> source = drives_->OpenTrack(drive_, track, ripReadMode_);
+    if (!source)
+        return TResult::Error(TrackOpenError(track));
+    ripping_ = true;
     cancelRequest_ = false;
+    ripTrackName_ = QString::asprintf("Track %.2d", track + 1);
     ripError_.clear();
+    ripReport_.clear();
     SetStatus("Starting..");
     std::unique_ptr<QFile> file;
-    try {
-        file = CreateWavFile(fileName, source.get());
-    } catch (...) {
+    const TResult created = CreateWavFile(fileName, *source, file);
+    if (!created) {
         ripping_ = false;
-        throw;
+        return created;
     }
     ripThread_ = new TRipThread(std::move(source), std::move(file), cancelRequest_);
     connect(ripThread_, &TRipThread::BlockCopied, this, &TCDcontrol::RipBlockCopied,
@@ -173,21 +177,41 @@ void TCDcontrol::RipTrack(const QString& fileName, int track) {
     connect(ripThread_, &QThread::finished, this, &TCDcontrol::RipThreadFinished,
             Qt::QueuedConnection);
     ripThread_->start();
+    return TResult::Ok();
 }
 
-std::unique_ptr<QFile> TCDcontrol::CreateWavFile(const QString& fileName, const IPcmSource* source) {
-    // A track that could not be opened still gets a header; CD audio's layout is the natural one.
-    const TPcmFormat format = source ? source->Format() : TPcmFormat{};
+QString TCDcontrol::TrackOpenError(int track) {
+    const int count = drives_->TrackCount(drive_);
+    QString reason = "the drive gave no audio for it";
+    if (count < 0)
+        reason = "there is no readable disc in the drive";
+    else if (track < 0 || track >= count)
+        reason = "the disc has no such track";
+    else if (drives_->TrackLength(drive_, track) < 0)
+        reason = "it is a data track";
+    return QString::asprintf("Cannot open Track %.2d for ripping: ", track + 1) + reason;
+}
+
+TResult TCDcontrol::CreateWavFile(const QString& fileName, const IPcmSource& source,
+                                  std::unique_ptr<QFile>& file) {
+    const TPcmFormat format = source.Format();
     const int channels = format.Channels == 1 ? 1 : 2;
     const int bits = format.BitsPerSample == 8 ? 8 : 16;
 
-    auto file = std::make_unique<QFile>(fileName);
+    // Only a file this rip made may be removed again: the name may be a device such as /dev/full.
+    const bool existed = QFileInfo::exists(fileName);
+    file = std::make_unique<QFile>(fileName);
     if (!file->open(QIODevice::WriteOnly | QIODevice::Truncate | QIODevice::Unbuffered))
-        throw EAppError(QString("Cannot create file \"%1\". %2").arg(fileName, file->errorString()));
+        return TResult::Error(QString("Cannot create file \"%1\". %2").arg(fileName, file->errorString()));
     const QByteArray header = TWavHeader::Build(channels, bits);
-    if (file->write(header) != header.size())
-        throw EAppError(QString("Cannot write file \"%1\". %2").arg(fileName, file->errorString()));
-    return file;
+    const TResult written = WriteFully(*file, header.constData(), header.size());
+    if (!written) {
+        // An empty or half header under the track's name would pass for a rip.
+        if (!existed)
+            file->remove();
+        file.reset();
+    }
+    return written;
 }
 
 void TCDcontrol::CancelRip() { cancelRequest_ = true; }
@@ -212,14 +236,18 @@ void TCDcontrol::RipThreadFinished() {
 
 void TCDcontrol::CloseRipFile() {
     ripThread_->wait();
-    ripThread_->TakeSource().reset();
+    std::unique_ptr<IPcmSource> source = ripThread_->TakeSource();
     std::unique_ptr<QFile> file = ripThread_->TakeFile();
     ripError_ = ripThread_->ErrorText();
     delete ripThread_;
     ripThread_ = nullptr;
+    if (ripError_.isEmpty() && !source->ErrorText().isEmpty())
+        ripError_ = ripTrackName_ + ": " + source->ErrorText();
+    ripReport_ = source->ReadReport();
+    source.reset();
 
     if (!TWavHeader::PatchSizes(*file) && ripError_.isEmpty())
-        ripError_ = file->errorString();
+        ripError_ = WriteError(*file).ErrorText();
     file->close();
 }
 

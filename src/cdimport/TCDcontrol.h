@@ -3,6 +3,7 @@
 #include "cdimport/IAudioOutput.h"
 #include "cdimport/ICdDriveList.h"
 #include "cdimport/ICdDrives.h"
+#include "app/TResult.h"
 #include "cdimport/TNotification.h"
 
 #include <QList>
@@ -57,9 +58,10 @@ public:
     IAudioOutput& AudioOutput() { return *output_; }
 
     // Starts ripping `track` of the selected drive into `fileName` and returns; OnRipDone
-    // follows when the file is closed, also after a cancel. Throws EAppError when the file
-    // cannot be created (nothing is written then) or a rip is already running.
-    void RipTrack(const QString& fileName, int track);
+    // follows when the file is closed, also after a cancel. An error, and no OnRipDone, when
+    // the track cannot be opened, the file cannot be created or its header not written (no file
+    // is left under the name then), or a rip is already running.
+    TResult RipTrack(const QString& fileName, int track);
     // The running rip stops after the block it is copying and keeps a valid, shorter file.
     void CancelRip();
     // Secure (verified) reads by default; plain reads are faster on a clean disc.
@@ -68,9 +70,12 @@ public:
     int Percent() const { return percent_; }
     const QString& StatusText() const { return statusText_; }
     bool Ripping() const { return ripping_; }
-    // Why the last rip ended before the end of the track (read or write error); empty when
-    // it completed or was cancelled.
+    // Why the last rip's file does not hold the track's exact audio: a write error (with the
+    // file's name and the system's reason), or a read error or unreadable sectors (after the
+    // track's name); empty when it completed or was cancelled.
     const QString& RipError() const { return ripError_; }
+    // What the last rip's secure read corrected, for the track's details; empty for plain reads.
+    const QString& RipReport() const { return ripReport_; }
     bool DiscLoaded() const { return discLoaded_; }
     void SetDiscLoaded(bool loaded) { discLoaded_ = loaded; }
 
@@ -88,7 +93,9 @@ private:
     void SetStatus(const QString& text);
     // Takes the file back from the finished rip thread, completes its header and closes it.
     void CloseRipFile();
-    std::unique_ptr<QFile> CreateWavFile(const QString& fileName, const IPcmSource* source);
+    TResult CreateWavFile(const QString& fileName, const IPcmSource& source,
+                          std::unique_ptr<QFile>& file);
+    QString TrackOpenError(int track);
 
     std::unique_ptr<ICdDrives> drives_;
     std::unique_ptr<IAudioOutput> output_;
@@ -104,5 +111,7 @@ private:
     bool discLoaded_ = false;
     TCdReadMode ripReadMode_ = TCdReadMode::Secure;
     TRipThread* ripThread_ = nullptr;
+    QString ripTrackName_;
     QString ripError_;
+    QString ripReport_;
 };

@@ -2,7 +2,9 @@
 
 #include "cdimport/TCDcontrol.h"
 
-void TCDcontrolRipper::RipTrack(const QString& fileName, int track) { cd_.RipTrack(fileName, track); }
+TResult TCDcontrolRipper::RipTrack(const QString& fileName, int track) {
+    return cd_.RipTrack(fileName, track);
+}
 
 void TCDcontrolRipper::CancelRip() { cd_.CancelRip(); }
 
@@ -11,3 +13,5 @@ void TCDcontrolRipper::SetOnRipDone(TNotification notification) {
 }
 
 QString TCDcontrolRipper::RipError() const { return cd_.RipError(); }
+
+QString TCDcontrolRipper::RipReport() const { return cd_.RipReport(); }

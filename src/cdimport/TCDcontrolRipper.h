@@ -9,10 +9,11 @@ class TCDcontrolRipper : public IRipper {
 public:
     explicit TCDcontrolRipper(TCDcontrol& cd) : cd_(cd) {}
 
-    void RipTrack(const QString& fileName, int track) override;
+    TResult RipTrack(const QString& fileName, int track) override;
     void CancelRip() override;
     void SetOnRipDone(TNotification notification) override;
     QString RipError() const override;
+    QString RipReport() const override;
 
 private:
     TCDcontrol& cd_;

@@ -1,5 +1,7 @@
 #include "cdimport/TCdTrackSource.h"
 
+#include <QtEndian>
+
 #include <algorithm>
 #include <cstring>
 
@@ -7,11 +9,23 @@ namespace {
 constexpr int sectorBytes = CDIO_CD_FRAMESIZE_RAW; // 2,352
 // Sectors fetched per buffer fill: enough to keep the per-call cost of a drive low.
 constexpr int sectorsPerFill = 8;
+// Reads of one sector before paranoia gives up on it (cd-paranoia's own default), so that a
+// sector no drive can read costs seconds, not the rest of the day.
+constexpr int maxRetriesPerSector = 20;
+
+// Paranoia's callback carries no user data; each read names the counts it goes to here, on
+// the thread that reads.
+thread_local TSecureReadCounts* countsOfThisRead = nullptr;
+
+void CountParanoiaEvent(long position, paranoia_cb_mode_t event) {
+    if (countsOfThisRead)
+        countsOfThisRead->Count(position, event);
+}
 } // namespace
 
 TCdTrackSource::TCdTrackSource(TCdioHandle cdio, lsn_t firstSector, int sectorCount)
     : cdio_(std::move(cdio)), firstSector_(firstSector),
-      length_(qint64(std::max(sectorCount, 0)) * sectorBytes) {}
+      length_(qint64(std::max(sectorCount, 0)) * sectorBytes), counts_(firstSector, sectorCount) {}
 
 std::unique_ptr<TCdTrackSource> TCdTrackSource::Open(TCdioHandle cdio, lsn_t firstSector,
                                                      int sectorCount, TCdReadMode mode) {
@@ -27,6 +41,9 @@ bool TCdTrackSource::AttachParanoia() {
     if (!cdda_)
         return false;
     cdio_cddap_verbose_set(cdda_.get(), CDDA_MESSAGE_FORGETIT, CDDA_MESSAGE_FORGETIT);
+    // CD audio is little-endian. Left to guess, paranoia judges the byte order from the audio
+    // and swaps every sample of noise-like material.
+    cdda_->bigendianp = 0;
     if (cdio_cddap_open(cdda_.get()) != 0)
         return false;
     paranoia_.reset(cdio_paranoia_init(cdda_.get()));
@@ -84,13 +101,30 @@ bool TCdTrackSource::ReadSecure(lsn_t sector, int count) {
         cdio_paranoia_seek(paranoia_.get(), sector, SEEK_SET);
     nextParanoiaSector_ = -1; // unknown until all reads below succeed
     for (int i = 0; i < count; ++i) {
-        const int16_t* samples = cdio_paranoia_read(paranoia_.get(), nullptr);
+        const int16_t* samples = ReadParanoiaSector();
         if (!samples)
             return false;
-        std::memcpy(buffer_.data() + qsizetype(i) * sectorBytes, samples, sectorBytes);
+        // Paranoia delivers samples in the machine's order; the source delivers little-endian.
+        qToLittleEndian<qint16>(samples, sectorBytes / 2, buffer_.data() + qsizetype(i) * sectorBytes);
     }
     nextParanoiaSector_ = sector + count;
     return true;
+}
+
+const int16_t* TCdTrackSource::ReadParanoiaSector() {
+    countsOfThisRead = &counts_;
+    const int16_t* samples = cdio_paranoia_read_limited(paranoia_.get(), CountParanoiaEvent,
+                                                        maxRetriesPerSector);
+    countsOfThisRead = nullptr;
+    return samples;
+}
+
+QString TCdTrackSource::ErrorText() const {
+    return errorText_.isEmpty() ? counts_.UnreadableText() : errorText_;
+}
+
+QString TCdTrackSource::ReadReport() const {
+    return paranoia_ ? counts_.CorrectionsText() : QString();
 }
 
 bool TCdTrackSource::ReadPlain(lsn_t sector, int count) {

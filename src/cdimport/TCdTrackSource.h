@@ -3,6 +3,7 @@
 #include "cdimport/ICdDrives.h"
 #include "cdimport/IPcmSource.h"
 #include "cdimport/TCdioHandles.h"
+#include "cdimport/TSecureReadCounts.h"
 
 #include <QByteArray>
 
@@ -10,7 +11,8 @@
 
 // Reads one audio track of an open disc (drive or image) as 44,100 Hz 16-bit stereo PCM.
 // Secure mode goes through cd-paranoia, which re-reads and verifies sectors so that a
-// scratched disc gives corrected audio instead of clicks.
+// scratched disc gives corrected audio instead of clicks. A sector paranoia gives up on after
+// its retries is filled with silence by it: the read goes on, and ErrorText says how many.
 class TCdTrackSource : public IPcmSource {
 public:
     // Takes over `cdio`. nullptr when the secure reader cannot attach to the disc.
@@ -23,7 +25,10 @@ public:
     bool IsActive() const override { return !failed_ && position_ < length_; }
     qint64 Read(char* buffer, qint64 maxBytes) override;
     void Seek(qint64 bytePosition) override;
-    QString ErrorText() const override { return errorText_; }
+    // A failed read, or else the sectors a secure read could not read.
+    QString ErrorText() const override;
+    QString ReadReport() const override;
+    const TSecureReadCounts& SecureReadCounts() const { return counts_; }
 
 private:
     TCdTrackSource(TCdioHandle cdio, lsn_t firstSector, int sectorCount);
@@ -31,6 +36,7 @@ private:
     bool BufferHolds(qint64 bytePosition) const;
     bool FillBuffer();
     bool ReadSecure(lsn_t sector, int count);
+    const int16_t* ReadParanoiaSector();
     bool ReadPlain(lsn_t sector, int count);
 
     // Declared in this order so that paranoia is freed before the drive it reads from.
@@ -45,4 +51,5 @@ private:
     lsn_t nextParanoiaSector_ = -1;
     bool failed_ = false;
     QString errorText_;
+    TSecureReadCounts counts_;
 };

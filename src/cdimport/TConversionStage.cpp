@@ -1,6 +1,5 @@
 #include "cdimport/TConversionStage.h"
 
-#include "app/IUserMessages.h"
 #include "app/tsound.h"
 #include "cdimport/TSimpleThread.h"
 
@@ -20,7 +19,9 @@ void TConversionStage::Start(std::shared_ptr<TsdxJob> job, const TOutputFormat& 
     job_ = std::move(job);
     job_->JobState = jsRunning;
     job_->sound->Status = ssConverting;
-    const TConversionInput input{job_->sound->path, job_->sound->ID3, format, writeTags};
+    const tsound& sound = *job_->sound;
+    const TConversionInput input{sound.path, job_->ripPath.isEmpty() ? sound.path : job_->ripPath,
+                                 sound.ID3, format, writeTags};
     worker_ = std::make_unique<TSimpleThread>([this, input] { result_ = Convert(input); },
                                               [this] { Finish(); });
 }
@@ -33,8 +34,8 @@ void TConversionStage::Finish() {
     job->sound->Status = result_.Succeeded ? ssDone : sserror;
     job->sound->CopyCount = 0;
     busy_ = false;
-    if (!result_.UserMessage.isEmpty())
-        UserMessages().ShowMessage(result_.UserMessage);
+    // The handler learns of the end before anyone shows its message: a modal box runs the
+    // event loop, and a rip ending in it must not be taken for the end of a later conversion.
     Notify(onDone_);
 }
 

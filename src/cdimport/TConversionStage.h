@@ -12,15 +12,11 @@ class TSimpleThread;
 // What a conversion works on: copied from the job's sound when it starts, so the worker
 // thread never reads the record.
 struct TConversionInput {
-    QString Path;
+    QString Path;    // the sound's final file
+    QString RipPath; // the ripped file the conversion reads: Path, or an intermediate file
     TmyID3tag Tags;
     TOutputFormat Format;
     bool WriteTags = false;
-};
-
-struct TConversionResult {
-    bool Succeeded = false;
-    QString UserMessage; // shown when not empty
 };
 
 // The part both stages share: the busy flag, the job's states, the worker thread and the
@@ -33,6 +29,7 @@ public:
     bool Busy() const override { return busy_; }
     void Start(std::shared_ptr<TsdxJob> job, const TOutputFormat& format, bool writeTags) override;
     void SetOnDone(TNotification notification) override { onDone_ = std::move(notification); }
+    const TConversionResult& LastResult() const override { return result_; }
 
 protected:
     explicit TConversionStage(QObject* parent);

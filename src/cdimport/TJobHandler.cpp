@@ -1,11 +1,11 @@
 #include "cdimport/TJobHandler.h"
 
-#include "app/EAppError.h"
-#include "app/IUserMessages.h"
 #include "app/tsound.h"
 #include "cdimport/TLameEnc.h"
 #include "cdimport/TLameProgram.h"
 #include "cdimport/TSoxrResampler.h"
+
+#include <QFileInfo>
 
 namespace {
 constexpr int cdSampleRate = 44100;
@@ -25,8 +25,8 @@ TJobHandler::TJobHandler(IRipper& ripper)
 TJobHandler::TJobHandler(IRipper& ripper, std::unique_ptr<IConversionStage> resampler,
                          std::unique_ptr<IConversionStage> encoder)
     : ripper_(ripper), resampler_(std::move(resampler)), encoder_(std::move(encoder)) {
-    resampler_->SetOnDone([this] { ConversionDone(); });
-    encoder_->SetOnDone([this] { ConversionDone(); });
+    resampler_->SetOnDone([this] { ConversionDone(*resampler_); });
+    encoder_->SetOnDone([this] { ConversionDone(*encoder_); });
 }
 
 TJobHandler::~TJobHandler() { ripper_.SetOnRipDone({}); }
@@ -53,7 +53,10 @@ void TJobHandler::AddRipJob(tsound* sound, int track) {
     sound->Status = ssWaiting;
 }
 
-void TJobHandler::StartJobs() { RunRipLoop(); }
+void TJobHandler::StartJobs() {
+    failures_.clear();
+    RunRipLoop();
+}
 
 const TsdxJobList::TJobPtr& TJobHandler::CurrentRip() const {
     static const TsdxJobList::TJobPtr none;
@@ -68,16 +71,16 @@ void TJobHandler::RunRipLoop() {
         ripActive_ = true;
         job.JobState = jsRunning;
         job.sound->Status = ssRipping;
+        job.ripPath = encodeMp3_ ? TLameEnc::RipNameFor(job.sound->path) : job.sound->path;
         ripEndedInsideCall_ = false;
         ripCallRunning_ = true;
-        try {
-            ripper_.RipTrack(job.sound->path, job.track);
-        } catch (const EAppError& error) {
-            ripCallRunning_ = false;
-            StopAfterRipError(error.Text());
+        const TResult started = ripper_.RipTrack(job.ripPath, job.track);
+        ripCallRunning_ = false;
+        if (!started) {
+            StopAfterRipError(started.ErrorText());
             return;
         }
-        ripCallRunning_ = false;
+        ripInProgress_ = !ripEndedInsideCall_;
         // Otherwise the ripper's notification continues the loop when the file is closed.
         if (!ripEndedInsideCall_ || !RipEnded())
             return;
@@ -97,6 +100,11 @@ bool TJobHandler::NextRipJob() {
 }
 
 void TJobHandler::RipDoneReceived() {
+    ripInProgress_ = false;
+    if (!cancelledRipPath_.isEmpty()) {
+        KeepRip(cancelledRipPath_, cancelledFinalPath_);
+        cancelledRipPath_.clear();
+    }
     if (ripCallRunning_) {
         ripEndedInsideCall_ = true;
         return;
@@ -124,21 +132,43 @@ void TJobHandler::RipDoneStep() {
         return;
     tsound& sound = *job->sound;
     sound.CopyCount = 0;
+    sound.RipReport = ripper_.RipReport();
     job->JobState = jsDone;
     if (encodeMp3_ || needsResample_) {
         sound.Status = ssNeedConvert;
-        conversionQueue_.Add(std::make_shared<TsdxJob>(
-            TsdxJob{needsResample_ ? jkResample : jkEncodeMp3, jsWaiting, &sound, job->track}));
+        conversionQueue_.Add(std::make_shared<TsdxJob>(TsdxJob{
+            needsResample_ ? jkResample : jkEncodeMp3, jsWaiting, &sound, job->track, job->ripPath}));
         StartNextConversion();
     } else {
-        sound.Status = tagger_.WriteTags(sound) ? ssDone : sserror;
+        sound.Status = ssDone;
+        TagRippedSound(sound);
     }
 }
 
+void TJobHandler::TagRippedSound(tsound& sound) {
+    const TResult tagged = tagger_.WriteTags(sound);
+    if (!tagged) {
+        sound.Status = sserror;
+        AddFailure(sound, tagged.ErrorText());
+    }
+}
+
+void TJobHandler::AddFailure(const tsound& sound, const QString& reason, const QString& keptAs) {
+    failures_.append({sound.path, reason, keptAs});
+}
+
+QString TJobHandler::KeepRip(const QString& ripPath, const QString& finalPath) {
+    if (ripPath.isEmpty() || ripPath == finalPath || !QFileInfo::exists(ripPath))
+        return {};
+    return TLameEnc::KeepRipAsWav(ripPath, finalPath);
+}
+
 void TJobHandler::StopAfterRipError(const QString& error) {
-    UserMessages().ShowMessage("Error riping tracks:\n" + error + "\n" + "Ripping stopped");
+    if (const TsdxJobList::TJobPtr job = CurrentRip())
+        AddFailure(*job->sound, error, KeepRip(job->ripPath, job->sound->path));
     CancelJobs();
     Notify(OnRipProgress);
+    Notify(OnMessage, "Error riping tracks:\n" + error + "\n" + "Ripping stopped");
 }
 
 void TJobHandler::QueueEnd() {
@@ -163,12 +193,16 @@ void TJobHandler::StartNextConversion() {
     }
 }
 
-void TJobHandler::ConversionDone() {
+void TJobHandler::ConversionDone(const IConversionStage& stage) {
+    // Copied first: the next conversion started below writes the stage's result.
+    const TConversionResult result = stage.LastResult();
     const TsdxJobList::TJobPtr job = std::move(currentConversion_);
     if (job) {
         tsound& sound = *job->sound;
-        if (job->JobKind == jkResample && sound.Status != sserror && !tagger_.WriteTags(sound))
-            sound.Status = sserror;
+        if (!result.Succeeded)
+            AddFailure(sound, result.Reason, result.KeptAs);
+        else if (job->JobKind == jkResample && sound.Status != sserror)
+            TagRippedSound(sound);
         // Its import was cancelled meanwhile: no final pass will reach it.
         if (conversionQueue_.IndexOf(job.get()) < 0)
             MarkEnded(sound);
@@ -177,6 +211,15 @@ void TJobHandler::ConversionDone() {
         Finish();
     else
         StartNextConversion();
+    Notify(OnMessage, result.UserMessage);
+}
+
+void TJobHandler::KeepWaitingConversionRips() {
+    for (int i = 0; i < conversionQueue_.Count(); ++i) {
+        const TsdxJob& job = *conversionQueue_.Items(i);
+        if (job.JobState == jsWaiting)
+            KeepRip(job.ripPath, job.sound->path);
+    }
 }
 
 bool TJobHandler::AllWorkDone() const {
@@ -202,6 +245,12 @@ void TJobHandler::FinalPass() {
 
 void TJobHandler::CancelJobs() {
     ripper_.CancelRip();
+    if (ripInProgress_ && CurrentRip()) {
+        // Its file is still being written; it is kept once the rip has closed it.
+        cancelledRipPath_ = CurrentRip()->ripPath;
+        cancelledFinalPath_ = CurrentRip()->sound->path;
+    }
+    KeepWaitingConversionRips();
     FinalPass();
     for (int i = 0; i < conversionQueue_.Count(); ++i) {
         const TsdxJob& job = *conversionQueue_.Items(i);

@@ -2,9 +2,12 @@
 
 #include "cdimport/IConversionStage.h"
 #include "cdimport/IRipper.h"
+#include "cdimport/TImportFailure.h"
 #include "cdimport/TOutputFormat.h"
 #include "cdimport/TsdxJobList.h"
 #include "tags/TTagger.h"
+
+#include <QList>
 
 #include <memory>
 
@@ -17,6 +20,11 @@ class tsound;
 //
 // For one import: ResetJobs, SetOutputFormat, AddRipJob per sound, StartJobs; CancelJobs at any
 // time while work runs.
+//
+// The handler shows nothing. Texts the user is to see at once come through OnMessage, and every
+// track that failed is listed in Failures for one report at the end. For an MP3 import each
+// track is ripped into an intermediate WAV of the import's own; a rip that is not encoded
+// (cancel, failure) is kept under a ".wav" name nothing had before, never under the MP3's name.
 class TJobHandler {
 public:
     // With the real stages: libsoxr for rate and depth, the lame program for MP3.
@@ -47,7 +55,16 @@ public:
     // The main window sets its WriteID3, WriteBwav and WriteIXML flags before each import.
     TTagger& Tagger() { return tagger_; }
 
+    // The tracks of the running or last import that failed: rips that stopped the import, tag
+    // writes, conversions. Emptied by StartJobs.
+    const QList<TImportFailure>& Failures() const { return failures_; }
+
     TNotification OnRipProgress; // after each rip job and when the rip queue is exhausted
+    // A text for a message box: "Error riping tracks:\n<reason>\nRipping stopped" when a rip
+    // failed and the work was stopped, or a stage's message ("Error starting encoding!").
+    // Raised once the handler's own step is over, so the receiver may run a modal box whose
+    // event loop ends rips and conversions.
+    TMessageNotification OnMessage;
     // When all work has ended or was cancelled; may come twice for one import (a cancel, then
     // the end of the rip that was running).
     TNotification OnFinished;
@@ -62,9 +79,14 @@ private:
     bool RipEnded();
     void RipDoneStep();
     void StopAfterRipError(const QString& error);
+    void TagRippedSound(tsound& sound);
+    void AddFailure(const tsound& sound, const QString& reason, const QString& keptAs = {});
+    // Moves the intermediate rip of an MP3 that will not be made to a free ".wav" name.
+    static QString KeepRip(const QString& ripPath, const QString& finalPath);
+    void KeepWaitingConversionRips();
     void QueueEnd();
     void StartNextConversion();
-    void ConversionDone();
+    void ConversionDone(const IConversionStage& stage);
     bool AllWorkDone() const;
     void Finish();
     void FinalPass();
@@ -85,4 +107,9 @@ private:
     bool ripActive_ = false;
     bool ripCallRunning_ = false;
     bool ripEndedInsideCall_ = false;
+    bool ripInProgress_ = false; // a rip has started and its end has not come yet
+    // The intermediate file of an MP3 rip that was cancelled while it ran, kept when it ends.
+    QString cancelledRipPath_;
+    QString cancelledFinalPath_;
+    QList<TImportFailure> failures_;
 };

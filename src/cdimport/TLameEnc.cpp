@@ -1,7 +1,19 @@
 #include "cdimport/TLameEnc.h"
 
+#include "cdimport/TFreeFileName.h"
+
 #include <QFile>
 #include <QFileInfo>
+
+namespace {
+// An option with a tag value, left out when the value is empty.
+void AddTag(QStringList& arguments, const QString& option, const QString& value,
+            const QString& frame = {}) {
+    if (value.isEmpty())
+        return;
+    arguments << option << (frame.isEmpty() ? value : frame + '=' + value);
+}
+} // namespace
 
 TLameEnc::TLameEnc(std::unique_ptr<IEncoderProgram> program, QObject* parent)
     : TConversionStage(parent), program_(std::move(program)) {}
@@ -11,11 +23,16 @@ TLameEnc::~TLameEnc() { WaitForWorker(); }
 QStringList TLameEnc::Arguments(int bitRate, bool writeTags, const TmyID3tag& tags,
                                 const QString& wavName, const QString& mp3Name) {
     QStringList arguments{"-h", "-b", QString::number(bitRate == 0 ? 256 : bitRate)};
-    if (writeTags)
-        arguments << "--tt" << tags.Title << "--ta" << tags.Artist << "--tl" << tags.Album
-                  << "--ty" << tags.Year << "--tv" << "TCON=" + tags.GenreText << "--tv"
-                  << "TPUB=" + tags.Publisher << "--tv" << "TPOS=" + tags.Disc << "--tn"
-                  << tags.Track;
+    if (writeTags) {
+        AddTag(arguments, "--tt", tags.Title);
+        AddTag(arguments, "--ta", tags.Artist);
+        AddTag(arguments, "--tl", tags.Album);
+        AddTag(arguments, "--ty", tags.Year);
+        AddTag(arguments, "--tv", tags.GenreText, "TCON");
+        AddTag(arguments, "--tv", tags.Publisher, "TPUB");
+        AddTag(arguments, "--tv", tags.Disc, "TPOS");
+        AddTag(arguments, "--tn", tags.Track);
+    }
     return arguments << wavName << mp3Name;
 }
 
@@ -25,26 +42,45 @@ QString TLameEnc::WavNameFor(const QString& path) {
     return (dot > folderEnd ? path.left(dot) : path) + ".wav";
 }
 
+QString TLameEnc::RipNameFor(const QString& mp3Path) { return TFreeFileName::For(mp3Path + ".rip.wav"); }
+
+QString TLameEnc::KeepRipAsWav(const QString& ripPath, const QString& mp3Path) {
+    const QString kept = TFreeFileName::MoveTo(ripPath, WavNameFor(mp3Path));
+    return kept.isEmpty() ? ripPath : kept;
+}
+
+TConversionResult TLameEnc::Failed(const QString& reason, const TConversionInput& input,
+                                   const QString& userMessage) {
+    return {false, reason, userMessage, KeepRipAsWav(input.RipPath, input.Path)};
+}
+
 TConversionResult TLameEnc::Convert(const TConversionInput& input) {
     const QString& mp3 = input.Path;
-    const QString wav = WavNameFor(mp3);
-    // A sound already named .wav would otherwise be deleted as a leftover.
-    if (wav == mp3)
-        return {};
-    if (QFile::exists(wav))
-        QFile::remove(wav);
-    if (!QFile::rename(mp3, wav))
-        return {};
+    const QString& rip = input.RipPath;
+    // Without a rip of its own the stage has nothing it may move or encode.
+    if (rip == mp3 || !QFileInfo::exists(rip))
+        return {false, QString("No ripped audio to encode for \"%1\"").arg(mp3), {}, {}};
+    if (QFileInfo::exists(mp3) || QFileInfo(mp3).isSymLink())
+        return Failed(QString("\"%1\" exists already").arg(mp3), input);
 
-    const QString partial = mp3 + "_";
-    QFile::remove(partial);
+    const QString partial = TFreeFileName::For(mp3 + "_");
     const TEncoderRun run = program_->Run(
-        Arguments(input.Format.BitRate, input.WriteTags, input.Tags, wav, partial));
-    const bool encoded = run.Succeeded && QFileInfo(partial).size() > 0 && ReplaceFile(partial, mp3);
-    if (!encoded) {
-        QFile::remove(partial);
-        return {false, run.Started ? QString() : QString("Error starting encoding!")};
+        Arguments(input.Format.BitRate, input.WriteTags, input.Tags, rip, partial));
+    QString reason;
+    if (!run.Started)
+        reason = "Error starting encoding!";
+    else if (!run.Succeeded)
+        reason = "The encoder ended with an error";
+    else if (QFileInfo(partial).size() <= 0)
+        reason = "The encoder wrote no MP3";
+    // QFile::rename never replaces: a file that appeared under the name meanwhile stays.
+    else if (!QFile::rename(partial, mp3))
+        reason = QString("\"%1\" could not be put in place").arg(mp3);
+    if (!reason.isEmpty()) {
+        if (run.Started)
+            QFile::remove(partial); // a name nothing had before the encoder ran
+        return Failed(reason, input, run.Started ? QString() : reason);
     }
-    QFile::remove(wav);
-    return {true, {}};
+    QFile::remove(rip);
+    return {true, {}, {}, {}};
 }

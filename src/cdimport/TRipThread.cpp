@@ -1,5 +1,7 @@
 #include "cdimport/TRipThread.h"
 
+#include "cdimport/WriteFully.h"
+
 #include <QByteArray>
 
 TRipThread::TRipThread(std::unique_ptr<IPcmSource> source, std::unique_ptr<QFile> file,
@@ -13,16 +15,13 @@ void TRipThread::run() {
             break;
         emit BlockCopied(source_->Position(), source_->Length());
     }
-    if (source_ && errorText_.isEmpty())
-        errorText_ = source_->ErrorText();
 }
 
 bool TRipThread::CopyBlock(char* buffer) {
     const qint64 count = source_->Read(buffer, BlockSize);
     if (count <= 0)
         return true; // an end or a read error ends the source; the loop sees it
-    if (file_->write(buffer, count) == count)
-        return true;
-    errorText_ = file_->errorString();
-    return false;
+    const TResult written = WriteFully(*file_, buffer, count);
+    errorText_ = written.ErrorText();
+    return written.IsOk();
 }

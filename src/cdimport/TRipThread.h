@@ -10,7 +10,8 @@
 
 // Copies a track's samples into an open WAV file, block by block, away from the GUI thread:
 // a secure read of a bad sector can take seconds. Reports every block; stops after the block
-// in which a cancel was requested. The file and source are handed back when it has finished.
+// in which a cancel was requested, or at a write error. The file and source are handed back
+// when it has finished; the source says itself why its audio is not exact.
 class TRipThread : public QThread {
     Q_OBJECT
 public:
@@ -23,7 +24,8 @@ public:
     // Valid once the thread has finished.
     std::unique_ptr<IPcmSource> TakeSource() { return std::move(source_); }
     std::unique_ptr<QFile> TakeFile() { return std::move(file_); }
-    // Why the copy ended early; empty when it reached the end or was cancelled.
+    // Why writing the file failed, with its name and the system's reason; empty when every
+    // block read was written.
     const QString& ErrorText() const { return errorText_; }
 
 signals:

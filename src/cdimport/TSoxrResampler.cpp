@@ -1,6 +1,7 @@
 #include "cdimport/TSoxrResampler.h"
 
 #include "app/tsound.h"
+#include "cdimport/TFreeFileName.h"
 #include "cdimport/TSoxrConverter.h"
 
 #include <QFile>
@@ -21,7 +22,8 @@ void TSoxrResampler::Start(std::shared_ptr<TsdxJob> job, const TOutputFormat& fo
 }
 
 TConversionResult TSoxrResampler::Convert(const TConversionInput& input) {
-    const QString converted = input.Path + "_";
+    // A name of the stage's own: a file "<path>_" of the user's is neither written nor removed.
+    const QString converted = TFreeFileName::For(input.Path + "_");
     const QString error = TSoxrConverter::Convert(
         input.Path, converted, input.Format.SampleRate, input.Format.BitDepth,
         [this](qint64 done, qint64 total) {
@@ -29,12 +31,13 @@ TConversionResult TSoxrResampler::Convert(const TConversionInput& input) {
                 percent_ = int(std::nearbyint(double(done) / double(total) * 100.0));
         });
     if (!error.isEmpty())
-        return {};
+        return {false, error, {}, input.Path};
     if (!ReplaceFile(converted, input.Path)) {
         QFile::remove(converted);
-        return {};
+        return {false, QString("\"%1\" could not be replaced by its conversion").arg(input.Path), {},
+                input.Path};
     }
-    return {true, {}};
+    return {true, {}, {}, {}};
 }
 
 void TSoxrResampler::ProgressTimerTimer() {

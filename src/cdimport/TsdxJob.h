@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QString>
+
 #include <cstdint>
 
 class tsound;
@@ -13,4 +15,7 @@ struct TsdxJob {
     TJobState JobState = jsWaiting;
     tsound* sound = nullptr;
     int track = 0; // for the ripper, from 0
+    // The file the rip writes: the sound's path, or for an MP3 import an intermediate WAV of
+    // the import's own, read by the encoder.
+    QString ripPath{};
 };

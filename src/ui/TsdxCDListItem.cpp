@@ -49,3 +49,19 @@ QString TsdxCDListItem::TagSummary(const TmyID3tag& tag) {
         summary += QStringLiteral(" - ") + tag.Album;
     return summary;
 }
+
+namespace {
+QString WithRipReport(QString line, const tsound& sound) {
+    if (!sound.RipReport.isEmpty())
+        line += QStringLiteral("   ") + sound.RipReport;
+    return line;
+}
+} // namespace
+
+QString TsdxCDListItem::ExpandedLine(const tsound& sound) {
+    return WithRipReport(sound.ID3.Year + QStringLiteral("   ") + sound.ID3.Genre, sound);
+}
+
+QString TsdxCDListItem::DoneFileLine(const tsound& sound) {
+    return WithRipReport(QStringLiteral("File: ") + sound.path, sound);
+}

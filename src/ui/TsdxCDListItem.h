@@ -19,4 +19,9 @@ public:
     static int JobStateTextPointSize(TSoundStatus status);
     // Artist (or " - " and the band when there is no artist), then " - " and the album.
     static QString TagSummary(const TmyID3tag& tag);
+    // The line of an expanded normal row: year, three blanks, genre; then what the secure rip
+    // of the track corrected, when it was ripped.
+    static QString ExpandedLine(const tsound& sound);
+    // The file line of a done row: "File: " and the path, then the secure rip's corrections.
+    static QString DoneFileLine(const tsound& sound);
 };

@@ -134,8 +134,7 @@ void TsdxCDListItemDelegate::PaintNormalRow(QPainter& painter, const Row& row) c
     DrawAt(painter, details, row.column + TimeBlockWidth, 0,
            Fit(row.sound.filename, details, nameWidth));
     if (row.expanded) {
-        DrawAt(painter, details, 20, 32,
-               row.sound.ID3.Year + QStringLiteral("   ") + row.sound.ID3.Genre);
+        DrawAt(painter, details, 20, 32, TsdxCDListItem::ExpandedLine(row.sound));
     }
     if (status == ssCdTrack)
         painter.drawPixmap(row.column + 87, -1, cdPicture_);
@@ -155,7 +154,7 @@ void TsdxCDListItemDelegate::PaintJobRow(QPainter& painter, const Row& row) cons
     DrawAt(painter, state, row.column, 4, TsdxCDListItem::JobStateText(row.sound, row.item.DotCount));
     if (status == ssDone) {
         DrawAt(painter, SizedFont(row.font, 7, true), row.column + 73, 6,
-               QStringLiteral("File: ") + row.sound.path);
+               TsdxCDListItem::DoneFileLine(row.sound));
     }
 }
 

@@ -135,7 +135,7 @@ TEST_F(TCDcontrolTest, PreviewCallsDuringARipChangeNothing) {
     TTestDir dir;
     drives->TrackBytes = {176400 * 60, 176400};
     cd->PlayTrack(1);
-    cd->RipTrack(dir.File("rip.wav"), 0);
+    ASSERT_TRUE(cd->RipTrack(dir.File("rip.wav"), 0));
     ASSERT_TRUE(cd->Ripping()); // the end of the rip waits for the event loop
 
     cd->StopPreview();

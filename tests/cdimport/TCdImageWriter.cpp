@@ -6,6 +6,7 @@
 
 #include <cmath>
 #include <numbers>
+#include <random>
 
 namespace {
 void WriteFile(const QString& path, const QByteArray& bytes) {
@@ -27,6 +28,14 @@ QByteArray TCdImageWriter::SineSectors(int sectors, double frequency) {
     return samples;
 }
 
+QByteArray TCdImageWriter::NoiseSectors(int sectors, quint32 seed) {
+    std::mt19937 random(seed);
+    QByteArray samples(qsizetype(sectors) * SectorBytes, Qt::Uninitialized);
+    for (qsizetype i = 0; i < samples.size(); i += 4)
+        qToLittleEndian(quint32(random()), samples.data() + i);
+    return samples;
+}
+
 QString TCdImageWriter::CueTime(int sector) {
     return QString::asprintf("%02d:%02d:%02d", sector / (75 * 60), sector / 75 % 60, sector % 75);
 }
@@ -39,8 +48,12 @@ QByteArray TCdImageWriter::Write(const QString& folder, const QString& name,
         const TTrack& track = tracks[i];
         cue += QString::asprintf("  TRACK %02d %s\n", i + 1, track.IsData ? "MODE1/2352" : "AUDIO");
         cue += "    INDEX 01 " + CueTime(int(bin.size() / SectorBytes)) + "\n";
-        bin += track.IsData ? QByteArray(qsizetype(track.Sectors) * SectorBytes, '\x5a')
-                            : SineSectors(track.Sectors, track.Frequency);
+        if (track.IsData)
+            bin += QByteArray(qsizetype(track.Sectors) * SectorBytes, '\x5a');
+        else if (track.NoiseSeed != 0)
+            bin += NoiseSectors(track.Sectors, track.NoiseSeed);
+        else
+            bin += SineSectors(track.Sectors, track.Frequency);
     }
     QDir().mkpath(folder);
     WriteFile(folder + "/" + name + ".bin", bin);

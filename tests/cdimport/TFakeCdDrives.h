@@ -13,6 +13,8 @@ public:
     QString DiscId;
     bool DoorOpen = false;
     int TracksOpened = 0;
+    QString ReadError;  // what every opened track's read reports at its end
+    QString ReadReport;
 
     std::optional<TCdDriveInfo> Info(int drive) override {
         InfoAsked.append(drive);
@@ -28,7 +30,8 @@ public:
         if (TrackBytes.value(track, -1) < 0)
             return nullptr;
         ++TracksOpened;
-        return std::make_unique<TMemoryPcmSource>(QByteArray(TrackBytes[track], '\x11'));
+        return std::make_unique<TMemoryPcmSource>(QByteArray(TrackBytes[track], '\x11'), ReadError,
+                                                  ReadReport);
     }
 
     QList<int> InfoAsked;

@@ -11,7 +11,7 @@
 class TFakeConversionStage : public IConversionStage {
 public:
     struct TStart {
-        TsdxJob* Job;
+        std::shared_ptr<TsdxJob> Job; // kept: the handler frees its jobs when the work ends
         TOutputFormat Format;
         bool WriteTags;
     };
@@ -26,17 +26,20 @@ public:
         job_ = std::move(job);
         job_->JobState = jsRunning;
         job_->sound->Status = ssConverting;
-        Starts.append({job_.get(), format, writeTags});
+        Starts.append({job_, format, writeTags});
         if (OnStateChanged)
             OnStateChanged();
     }
     void SetOnDone(TNotification notification) override { onDone_ = std::move(notification); }
+    const TConversionResult& LastResult() const override { return result_; }
 
-    void Complete(bool succeeded = true) {
+    // Ends the running job as `result` says; by default a success.
+    void Complete(const TConversionResult& result = {true, {}, {}, {}}) {
         ASSERT_TRUE(Busy());
+        result_ = result;
         std::shared_ptr<TsdxJob> job = std::move(job_);
         job->JobState = jsDone;
-        job->sound->Status = succeeded ? ssDone : sserror;
+        job->sound->Status = result.Succeeded ? ssDone : sserror;
         job->sound->CopyCount = 0;
         if (OnStateChanged)
             OnStateChanged();
@@ -47,4 +50,5 @@ public:
 private:
     std::shared_ptr<TsdxJob> job_;
     TNotification onDone_;
+    TConversionResult result_;
 };

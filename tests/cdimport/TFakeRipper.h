@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/EAppError.h"
+#include "app/TResult.h"
 #include "cdimport/IRipper.h"
 #include "cdimport/TWavHeader.h"
 
@@ -14,23 +14,29 @@
 class TFakeRipper : public IRipper {
 public:
     bool EndsLater = false;
-    int FailingTrack = -1;      // RipTrack throws for this track, writing nothing
+    int FailingTrack = -1;      // RipTrack fails for this track, writing nothing
+    int BrokenTrack = -1;       // this track's file is no WAV file, so its tag write fails
     QString ErrorText = "Cannot create file";
     QString EndError;           // RipError of the rips that end
+    QString Report;             // RipReport of the rips that end
     QStringList RippedFiles;    // in call order
     int Cancels = 0;
     std::function<void()> OnRipStarted; // inside RipTrack, after the file is written
 
-    void RipTrack(const QString& fileName, int track) override {
+    TResult RipTrack(const QString& fileName, int track) override {
         if (track == FailingTrack)
-            throw EAppError(ErrorText);
-        WriteWav(fileName);
+            return TResult::Error(ErrorText);
+        if (track == BrokenTrack)
+            WriteBytes(fileName, "no RIFF here");
+        else
+            WriteWav(fileName);
         RippedFiles.append(fileName);
         ripping_ = true;
         if (OnRipStarted)
             OnRipStarted();
         if (!EndsLater)
             EndRip();
+        return TResult::Ok();
     }
     void EndRip() {
         ripping_ = false;
@@ -40,14 +46,21 @@ public:
     void CancelRip() override { ++Cancels; }
     void SetOnRipDone(TNotification notification) override { onRipDone_ = std::move(notification); }
     QString RipError() const override { return EndError; }
+    QString RipReport() const override { return Report; }
 
+    static void WriteBytes(const QString& fileName, const QByteArray& bytes) {
+        QFile file(fileName);
+        if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) || file.write(bytes) != bytes.size())
+            qFatal("cannot write %s", qPrintable(fileName));
+    }
     static void WriteWav(const QString& fileName) {
         QFile file(fileName);
         if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate))
             return;
         file.write(TWavHeader::Build(2, 16));
         file.write(QByteArray(4 * 441, '\0'));
-        TWavHeader::PatchSizes(file);
+        if (!TWavHeader::PatchSizes(file))
+            qFatal("cannot write %s", qPrintable(fileName));
     }
 
 private:

@@ -89,12 +89,16 @@ TEST_F(TJobHandlerImportTest, RipsResamplesAndTagsEveryTrack) {
         EXPECT_TRUE(file.readAll().contains("id3 ")) << "tagged after its conversion: " << i;
     }
     EXPECT_TRUE(messages.Messages.isEmpty());
+    EXPECT_TRUE(handler->Failures().isEmpty());
 }
 
 TEST_F(TJobHandlerImportTest, RipsAndEncodesEveryTrackToMp3) {
+    dir.Write("out/Track 02.wav", "an earlier WAV import of the disc");
     ASSERT_TRUE(Import({sfmp3, 128, 16, 44100}));
 
-    EXPECT_EQ(OutFiles(), QStringList({"Track 01.mp3", "Track 02.mp3", "Track 03.mp3"}));
+    EXPECT_EQ(OutFiles(), QStringList({"Track 01.mp3", "Track 02.mp3", "Track 02.wav", "Track 03.mp3"}));
+    EXPECT_EQ(dir.Read("out/Track 02.wav"), "an earlier WAV import of the disc");
+    EXPECT_TRUE(handler->Failures().isEmpty());
     for (int i = 0; i < 3; ++i) {
         EXPECT_EQ(sounds[size_t(i)]->Status, ssnormal) << i;
         QProcess probe;

@@ -2,8 +2,11 @@
 #include "cdimport/TFakeConversionStage.h"
 #include "cdimport/TFakeRipper.h"
 #include "cdimport/TJobHandler.h"
+#include "common/QtPrinters.h"
 #include "common/TRecordingMessages.h"
 #include "common/TTestDir.h"
+
+#include <QDir>
 
 #include <gtest/gtest.h>
 
@@ -32,6 +35,7 @@ protected:
         handler->Tagger().WriteID3 = true;
         handler->OnRipProgress = [this] { ++ripProgress; Sample(); };
         handler->OnFinished = [this] { ++finished; Sample(); };
+        handler->OnMessage = [this](const QString& text) { shown.append(text); };
         ripper.OnRipStarted = [this] { Sample(); };
         resampler->OnStateChanged = [this] { Sample(); };
         encoder->OnStateChanged = [this] { Sample(); };
@@ -60,13 +64,21 @@ protected:
     }
 
     TSoundStatus Status(int index) const { return sounds[size_t(index)]->Status; }
+    QStringList Files() const { return QDir(dir.Path()).entryList(QDir::Files); }
+    QStringList FailureTexts() const {
+        QStringList texts;
+        for (const TImportFailure& failure : handler->Failures())
+            texts << failure.Text();
+        return texts;
+    }
     bool HasId3Chunk(int index) const {
         QFile file(sounds[size_t(index)]->path);
         return file.open(QIODevice::ReadOnly) && file.readAll().contains("id3 ");
     }
 
     TTestDir dir;
-    TRecordingMessages messages;
+    TRecordingMessages messages; // the handler shows nothing itself
+    QStringList shown;           // what OnMessage gave for a message box
     std::vector<std::unique_ptr<tsound>> sounds;
     TFakeRipper ripper;
     TFakeConversionStage* resampler = nullptr;
@@ -110,6 +122,7 @@ TEST_F(TJobHandlerTest, OutputFormatDecidesTheConversion) {
 }
 
 TEST_F(TJobHandlerTest, CdFormatTagsEachTrackRightAfterItsRip) {
+    ripper.Report = "Secure rip: 2 jitter corrections";
     Queue(3, cdWav);
     QList<bool> previousTaggedAtNextRip;
     ripper.OnRipStarted = [&] {
@@ -125,8 +138,10 @@ TEST_F(TJobHandlerTest, CdFormatTagsEachTrackRightAfterItsRip) {
     for (int i = 0; i < 3; ++i) {
         EXPECT_EQ(trails[i], untouchedTrail) << "sound " << i;
         EXPECT_TRUE(HasId3Chunk(i));
+        EXPECT_EQ(sounds[size_t(i)]->RipReport, "Secure rip: 2 jitter corrections");
     }
     EXPECT_EQ(finished, 1);
+    EXPECT_TRUE(handler->Failures().isEmpty());
     EXPECT_TRUE(resampler->Starts.isEmpty());
     EXPECT_TRUE(encoder->Starts.isEmpty());
     EXPECT_FALSE(handler->RipActive());
@@ -222,8 +237,11 @@ TEST_F(TJobHandlerTest, FirstFileThatCannotBeCreatedStopsTheImport) {
 
     handler->StartJobs();
 
-    EXPECT_EQ(messages.Messages, QStringList({"Error riping tracks:\nCannot create file "
-                                              "\"/x/Track 01.wav\". Permission denied\nRipping stopped"}));
+    EXPECT_EQ(shown, QStringList({"Error riping tracks:\nCannot create file "
+                                  "\"/x/Track 01.wav\". Permission denied\nRipping stopped"}));
+    EXPECT_TRUE(messages.Messages.isEmpty());
+    EXPECT_EQ(FailureTexts(), QStringList({"Track 01.wav: Cannot create file \"/x/Track 01.wav\". "
+                                           "Permission denied"}));
     for (int i = 0; i < 5; ++i)
         EXPECT_EQ(Status(i), ssCdTrack) << "sound " << i;
     EXPECT_TRUE(ripper.RippedFiles.isEmpty());
@@ -238,8 +256,7 @@ TEST_F(TJobHandlerTest, RipEndingOnAReadErrorStopsTheImport) {
 
     handler->StartJobs();
 
-    EXPECT_EQ(messages.Messages,
-              QStringList({"Error riping tracks:\nRead error at sector 150\nRipping stopped"}));
+    EXPECT_EQ(shown, QStringList({"Error riping tracks:\nRead error at sector 150\nRipping stopped"}));
     EXPECT_EQ(ripper.RippedFiles.size(), 1);
     EXPECT_TRUE(resampler->Starts.isEmpty()) << "a short file is not converted";
     for (int i = 0; i < 3; ++i)
@@ -282,10 +299,12 @@ TEST_F(TJobHandlerTest, FailedConversionKeepsItsErrorMarkAndTheQueueGoesOn) {
     Queue(3, wav48k24);
     handler->StartJobs();
 
-    resampler->Complete(false);
+    resampler->Complete({false, "read error", {}, sounds[0]->path});
     resampler->Complete();
     resampler->Complete();
 
+    EXPECT_EQ(FailureTexts(), QStringList({"Track 01.wav: read error"}));
+    EXPECT_TRUE(shown.isEmpty());
     EXPECT_EQ(Status(0), sserror);
     EXPECT_FALSE(HasId3Chunk(0)) << "the kept rip is not tagged as if converted";
     EXPECT_EQ(Status(1), ssnormal);
@@ -326,4 +345,95 @@ TEST_F(TJobHandlerTest, ImportWithoutTracksFinishes) {
         handler->StartJobs();
         EXPECT_EQ(finished, 1) << format.SampleRate << " " << format.AudioFormat;
     }
+}
+
+TEST_F(TJobHandlerTest, FailedTagWriteMarksTheSoundAndKeepsTheReason) {
+    for (const TOutputFormat& format : {cdWav, wav48k24}) {
+        sounds.clear();
+        finished = 0;
+        ripper.BrokenTrack = 1;
+        Queue(3, format);
+
+        handler->StartJobs();
+        while (resampler->Busy())
+            resampler->Complete();
+
+        const QString reason = handler->Tagger().WriteTags(*sounds[1]).ErrorText();
+        ASSERT_FALSE(reason.isEmpty());
+        EXPECT_EQ(FailureTexts(), QStringList({"Track 02.wav: " + reason})) << format.SampleRate;
+        EXPECT_EQ(Status(0), ssnormal) << format.SampleRate;
+        EXPECT_EQ(Status(1), sserror) << format.SampleRate;
+        EXPECT_EQ(Status(2), ssnormal) << format.SampleRate;
+        EXPECT_EQ(finished, 1) << format.SampleRate;
+    }
+}
+
+TEST_F(TJobHandlerTest, Mp3RipsGoIntoIntermediateFilesOfTheImportsOwn) {
+    dir.Write("Track 01.mp3.rip.wav", "a file of the user's");
+    Queue(2, mp3At192);
+
+    handler->StartJobs();
+
+    EXPECT_EQ(ripper.RippedFiles, QStringList({dir.File("Track 01.mp3.rip 2.wav"),
+                                               dir.File("Track 02.mp3.rip.wav")}));
+    EXPECT_EQ(dir.Read("Track 01.mp3.rip.wav"), "a file of the user's");
+    encoder->Complete();
+    ASSERT_EQ(encoder->Starts.size(), 2);
+    EXPECT_EQ(encoder->Starts[0].Job->ripPath, ripper.RippedFiles[0]);
+    EXPECT_EQ(encoder->Starts[1].Job->ripPath, ripper.RippedFiles[1]);
+}
+
+TEST_F(TJobHandlerTest, CancelledMp3ImportKeepsItsRipsUnderFreeWavNames) {
+    dir.Write("Track 02.wav", "an earlier WAV import");
+    ripper.EndsLater = true;
+    Queue(3, mp3At192);
+    handler->StartJobs();
+    ripper.EndRip(); // conversion 1 runs
+    ripper.EndRip(); // conversion 2 waits, rip 3 runs
+
+    handler->CancelJobs();
+
+    EXPECT_EQ(Files(), QStringList({"Track 01.mp3.rip.wav", "Track 02 2.wav", "Track 02.wav",
+                                    "Track 03.mp3.rip.wav"}))
+        << "the running conversion keeps its rip; the running rip is still written";
+    ripper.EndRip();
+    EXPECT_EQ(Files(), QStringList({"Track 01.mp3.rip.wav", "Track 02 2.wav", "Track 02.wav",
+                                    "Track 03.wav"}));
+    EXPECT_EQ(dir.Read("Track 02.wav"), "an earlier WAV import");
+}
+
+TEST_F(TJobHandlerTest, Mp3RipErrorKeepsThePartialRipAsWav) {
+    ripper.EndError = "Track 01: Read error at sector 150";
+    Queue(2, mp3At192);
+
+    handler->StartJobs();
+
+    EXPECT_EQ(shown, QStringList({"Error riping tracks:\nTrack 01: Read error at sector 150\n"
+                                  "Ripping stopped"}));
+    EXPECT_EQ(FailureTexts(), QStringList({"Track 01.mp3: Track 01: Read error at sector 150 "
+                                           "(the ripped audio is kept as \"Track 01.wav\")"}));
+    EXPECT_EQ(Files(), QStringList({"Track 01.wav"}));
+}
+
+TEST_F(TJobHandlerTest, EncoderMessageComesThroughOnMessageAfterTheJobEnded) {
+    Queue(2, mp3At192);
+    handler->StartJobs();
+    TSoundStatus secondAtMessage = ssnormal;
+    handler->OnMessage = [&](const QString& text) {
+        shown.append(text);
+        secondAtMessage = Status(1);
+    };
+
+    encoder->Complete({false, "Error starting encoding!", "Error starting encoding!",
+                       dir.File("Track 01.wav")});
+
+    EXPECT_EQ(shown, QStringList({"Error starting encoding!"}));
+    EXPECT_EQ(secondAtMessage, ssConverting) << "the next conversion started before the message";
+    EXPECT_EQ(FailureTexts(), QStringList({"Track 01.mp3: Error starting encoding! (the ripped "
+                                           "audio is kept as \"Track 01.wav\")"}));
+    encoder->Complete();
+    EXPECT_EQ(Status(0), sserror);
+    EXPECT_EQ(Status(1), ssnormal);
+    EXPECT_TRUE(messages.Messages.isEmpty());
+    EXPECT_EQ(finished, 1);
 }

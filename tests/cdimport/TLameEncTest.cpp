@@ -4,6 +4,7 @@
 #include "cdimport/TLameEnc.h"
 #include "cdimport/TLameProgram.h"
 #include "cdimport/TSineWav.h"
+#include "common/QtPrinters.h"
 #include "common/TRecordingMessages.h"
 #include "common/TTestDir.h"
 
@@ -45,10 +46,12 @@ protected:
         stage = std::make_unique<TLameEnc>(std::move(fakeProgram));
         sound.path = dir.File("Track 01.mp3");
         sound.ID3 = SampleTags();
-        dir.Write("Track 01.mp3", ripped);
     }
+    // The job of an MP3 import whose rip went into "Track 01.mp3.rip.wav".
     std::shared_ptr<TsdxJob> Job() {
-        return std::make_shared<TsdxJob>(TsdxJob{jkEncodeMp3, jsWaiting, &sound, 0});
+        dir.Write("Track 01.mp3.rip.wav", ripped);
+        return std::make_shared<TsdxJob>(
+            TsdxJob{jkEncodeMp3, jsWaiting, &sound, 0, dir.File("Track 01.mp3.rip.wav")});
     }
     QStringList Files() const { return QDir(dir.Path()).entryList(QDir::Files); }
 
@@ -61,9 +64,12 @@ protected:
 };
 } // namespace
 
-TEST(TLameEncArgumentsTest, PiecesGoAsSeparateArguments) {
-    const QString wav = "/x/Track 01.wav";
+TEST(TLameEncArgumentsTest, PiecesGoAsSeparateArgumentsAndEmptyTagsStayOut) {
+    const QString wav = "/x/Track 01.mp3.rip.wav";
     const QString mp3 = "/x/Track 01.mp3";
+    TmyID3tag noGenre = SampleTags();
+    noGenre.GenreText.clear();
+    noGenre.Year.clear();
     EXPECT_EQ(TLameEnc::Arguments(192, false, SampleTags(), wav, mp3),
               QStringList({"-h", "-b", "192", wav, mp3}));
     EXPECT_EQ(TLameEnc::Arguments(0, false, {}, wav, mp3), QStringList({"-h", "-b", "256", wav, mp3}));
@@ -71,9 +77,11 @@ TEST(TLameEncArgumentsTest, PiecesGoAsSeparateArguments) {
               QStringList({"-h", "-b", "128", "--tt", "Door \"slam\", heavy", "--ta", "Foley Series",
                            "--tl", "Doors and Gates", "--ty", "2019", "--tv", "TCON=Sound Effects",
                            "--tv", "TPUB=Moth Audio", "--tv", "TPOS=1/3", "--tn", "7", wav, mp3}));
-    EXPECT_EQ(TLameEnc::Arguments(320, true, {}, wav, mp3),
-              QStringList({"-h", "-b", "320", "--tt", "", "--ta", "", "--tl", "", "--ty", "", "--tv",
-                           "TCON=", "--tv", "TPUB=", "--tv", "TPOS=", "--tn", "", wav, mp3}));
+    EXPECT_EQ(TLameEnc::Arguments(128, true, noGenre, wav, mp3),
+              QStringList({"-h", "-b", "128", "--tt", "Door \"slam\", heavy", "--ta", "Foley Series",
+                           "--tl", "Doors and Gates", "--tv", "TPUB=Moth Audio", "--tv", "TPOS=1/3",
+                           "--tn", "7", wav, mp3}));
+    EXPECT_EQ(TLameEnc::Arguments(320, true, {}, wav, mp3), QStringList({"-h", "-b", "320", wav, mp3}));
 }
 
 TEST(TLameEncArgumentsTest, WavNameReplacesTheExtension) {
@@ -82,60 +90,83 @@ TEST(TLameEncArgumentsTest, WavNameReplacesTheExtension) {
     EXPECT_EQ(TLameEnc::WavNameFor("/x/Rain. Heavy.mp3"), "/x/Rain. Heavy.wav");
 }
 
-TEST_F(TLameEncTest, EncodesTheRipThroughAWavNameAndPutsTheMp3InPlace) {
-    dir.Write("Track 01.wav", "leftover of an earlier run");
+TEST_F(TLameEncTest, EncodesTheRipAndRemovesItOnlyOnceTheMp3IsInPlace) {
+    // Files of the user's that only look like the stage's: none is read, replaced or deleted.
+    dir.Write("Track 01.wav", "an earlier WAV import");
+    dir.Write("Track 01.mp3_", "a file of the user's");
     const auto job = Job();
 
     ASSERT_TRUE(RunStageJob(*stage, job, mp3At192, true));
 
     ASSERT_EQ(program->Runs.size(), 1);
     EXPECT_EQ(program->Runs[0].mid(0, 5), QStringList({"-h", "-b", "192", "--tt", sound.ID3.Title}));
-    EXPECT_EQ(program->Runs[0].mid(19), QStringList({dir.File("Track 01.wav"), dir.File("Track 01.mp3_")}));
-    EXPECT_EQ(program->InputSeen, ripped) << "the leftover was deleted before the rename";
-    EXPECT_EQ(Files(), QStringList({"Track 01.mp3"}));
+    EXPECT_EQ(program->Runs[0].value(19), dir.File("Track 01.mp3.rip.wav"));
+    EXPECT_EQ(program->InputSeen, ripped);
+    EXPECT_EQ(Files(), QStringList({"Track 01.mp3", "Track 01.mp3_", "Track 01.wav"}));
     EXPECT_EQ(dir.Read("Track 01.mp3"), program->Output);
+    EXPECT_EQ(dir.Read("Track 01.wav"), "an earlier WAV import");
+    EXPECT_EQ(dir.Read("Track 01.mp3_"), "a file of the user's");
     EXPECT_EQ(sound.Status, ssDone);
     EXPECT_EQ(job->JobState, jsDone);
+    EXPECT_TRUE(stage->LastResult().Succeeded);
     EXPECT_TRUE(messages.Messages.isEmpty());
 }
 
-TEST_F(TLameEncTest, FailedEncodingKeepsTheRipUnderTheWavName) {
+TEST_F(TLameEncTest, FailedEncodingKeepsTheRipUnderAWavNameNothingHad) {
     struct TCase {
         const char* Name;
         TEncoderRun Result;
         QByteArray Output;
-        QStringList Messages;
+        bool Mp3Exists;
+        QString Reason;
+        QString UserMessage;
     };
     const TCase cases[] = {
-        {"cannot start", {false, false}, "", {"Error starting encoding!"}},
-        {"exits with an error", {true, false}, "half an MP3", {}},
-        {"writes no MP3", {true, true}, "", {}},
+        {"cannot start", {false, false}, "", false, "Error starting encoding!", "Error starting encoding!"},
+        {"exits with an error", {true, false}, "half an MP3", false, "The encoder ended with an error", ""},
+        {"writes no MP3", {true, true}, "", false, "The encoder wrote no MP3", ""},
+        {"MP3 name taken", {true, true}, "an MP3", true, "", ""},
     };
     for (const TCase& c : cases) {
-        dir.Write("Track 01.mp3", ripped);
-        QFile::remove(dir.File("Track 01.wav"));
-        messages.Messages.clear();
+        for (const QString& file : Files())
+            QFile::remove(dir.File(file));
+        dir.Write("Track 01.wav", "an earlier WAV import");
+        if (c.Mp3Exists)
+            dir.Write("Track 01.mp3", "an earlier MP3 import");
         program->Result = c.Result;
         program->Output = c.Output;
 
         ASSERT_TRUE(RunStageJob(*stage, Job(), mp3At192, false)) << c.Name;
 
+        const TConversionResult& result = stage->LastResult();
+        EXPECT_FALSE(result.Succeeded) << c.Name;
+        if (!c.Reason.isEmpty())
+            EXPECT_EQ(result.Reason.toStdString(), c.Reason.toStdString()) << c.Name;
+        EXPECT_EQ(result.UserMessage.toStdString(), c.UserMessage.toStdString()) << c.Name;
+        EXPECT_EQ(result.KeptAs, dir.File("Track 01 2.wav")) << c.Name;
         EXPECT_EQ(sound.Status, sserror) << c.Name;
-        EXPECT_EQ(Files(), QStringList({"Track 01.wav"})) << c.Name;
-        EXPECT_EQ(dir.Read("Track 01.wav"), ripped) << c.Name;
-        EXPECT_EQ(messages.Messages, c.Messages) << c.Name;
+        EXPECT_EQ(Files(), c.Mp3Exists ? QStringList({"Track 01 2.wav", "Track 01.mp3", "Track 01.wav"})
+                                       : QStringList({"Track 01 2.wav", "Track 01.wav"}))
+            << c.Name;
+        EXPECT_EQ(dir.Read("Track 01 2.wav"), ripped) << c.Name;
+        EXPECT_EQ(dir.Read("Track 01.wav"), "an earlier WAV import") << c.Name;
+        if (c.Mp3Exists)
+            EXPECT_EQ(dir.Read("Track 01.mp3"), "an earlier MP3 import") << c.Name;
+        EXPECT_TRUE(messages.Messages.isEmpty()) << c.Name;
     }
 }
 
-TEST_F(TLameEncTest, SoundNamedWavIsNotTakenForALeftover) {
-    sound.path = dir.File("Track 01.wav");
-    dir.Write("Track 01.wav", ripped);
+TEST_F(TLameEncTest, RipUnderTheMp3NameIsNotTouched) {
+    dir.Write("Track 01.mp3", ripped);
 
-    ASSERT_TRUE(RunStageJob(*stage, Job(), mp3At192, false));
+    ASSERT_TRUE(RunStageJob(*stage, std::make_shared<TsdxJob>(TsdxJob{jkEncodeMp3, jsWaiting, &sound, 0,
+                                                                      sound.path}),
+                            mp3At192, false));
 
     EXPECT_TRUE(program->Runs.isEmpty());
     EXPECT_EQ(sound.Status, sserror);
-    EXPECT_EQ(dir.Read("Track 01.wav"), ripped);
+    EXPECT_EQ(Files(), QStringList({"Track 01.mp3"}));
+    EXPECT_EQ(dir.Read("Track 01.mp3"), ripped);
 }
 
 TEST(TLameProgramTest, RealLameWritesTheTagsReadBack) {
@@ -143,10 +174,11 @@ TEST(TLameProgramTest, RealLameWritesTheTagsReadBack) {
     tsound sound;
     sound.path = dir.File("Track \"07\".mp3");
     sound.ID3 = SampleTags();
-    ASSERT_TRUE(TSineWav::Write(sound.path, 44100, 1.0, 1000.0)); // the ripper's WAV data
+    const QString rip = TLameEnc::RipNameFor(sound.path);
+    ASSERT_TRUE(TSineWav::Write(rip, 44100, 1.0, 1000.0)); // the ripper's WAV data
     TLameEnc stage(std::make_unique<TLameProgram>());
 
-    ASSERT_TRUE(RunStageJob(stage, std::make_shared<TsdxJob>(TsdxJob{jkEncodeMp3, jsWaiting, &sound, 6}),
+    ASSERT_TRUE(RunStageJob(stage, std::make_shared<TsdxJob>(TsdxJob{jkEncodeMp3, jsWaiting, &sound, 6, rip}),
                             mp3At192, true));
 
     EXPECT_EQ(sound.Status, ssDone);
@@ -157,6 +189,30 @@ TEST(TLameProgramTest, RealLameWritesTheTagsReadBack) {
           "TAG:album=Doors and Gates", "TAG:date=2019", "TAG:genre=Sound Effects",
           "TAG:publisher=Moth Audio", "TAG:disc=1/3", "TAG:track=7"})
         EXPECT_TRUE(probed.contains(expected)) << expected.toStdString() << " in " << probed.join(" | ").toStdString();
+}
+
+TEST(TLameProgramTest, RealLameUnderTheCLocaleKeepsNonAsciiTitlesAndWritesNoEmptyGenre) {
+    // The program may be started under the C locale; lame must not see it.
+    const QByteArray oldLocale = qgetenv("LC_ALL");
+    qputenv("LC_ALL", "C");
+    TTestDir dir;
+    tsound sound;
+    sound.path = dir.File("Track 08.mp3");
+    sound.ID3.Title = QString::fromUtf8("Tür knarrt – Ōsaka");
+    sound.ID3.Artist = "Foley Series";
+    const QString rip = TLameEnc::RipNameFor(sound.path);
+    ASSERT_TRUE(TSineWav::Write(rip, 44100, 1.0, 1000.0));
+    TLameEnc stage(std::make_unique<TLameProgram>());
+
+    const bool ran = RunStageJob(stage, std::make_shared<TsdxJob>(TsdxJob{jkEncodeMp3, jsWaiting, &sound, 7, rip}),
+                                 mp3At192, true);
+    qputenv("LC_ALL", oldLocale);
+
+    ASSERT_TRUE(ran);
+    EXPECT_EQ(sound.Status, ssDone);
+    const QStringList probed = ProbeMp3(sound.path);
+    EXPECT_TRUE(probed.contains(QString::fromUtf8("TAG:title=Tür knarrt – Ōsaka"))) << probed.join(" | ").toStdString();
+    EXPECT_FALSE(probed.join('\n').contains("TAG:genre")) << probed.join(" | ").toStdString();
 }
 
 TEST(TLameProgramTest, ReportsWhetherItStartedAndSucceeded) {

@@ -1,10 +1,14 @@
-#include "app/EAppError.h"
 #include "cdimport/TCDcontrol.h"
 #include "cdimport/TCdImageWriter.h"
 #include "cdimport/TFakeAudioOutput.h"
+#include "cdimport/TFakeCdDrives.h"
+#include "cdimport/TFileSizeLimit.h"
 #include "cdimport/TLibcdioDrives.h"
 #include "cdimport/WaitForRipEnd.h"
+#include "common/QtPrinters.h"
 #include "common/TTestDir.h"
+
+#include <QDir>
 
 #include <QFileInfo>
 #include <QtEndian>
@@ -34,7 +38,8 @@ protected:
     }
 
     QByteArray Rip(const QString& name, int track) {
-        cd->RipTrack(dir.File(name), track);
+        const TResult started = cd->RipTrack(dir.File(name), track);
+        EXPECT_TRUE(started) << started.ErrorText().toStdString();
         EXPECT_TRUE(WaitForRipEnd(*cd));
         return dir.Read(name);
     }
@@ -67,6 +72,7 @@ TEST_F(TRipperTest, RippedFileHoldsTheHeaderAndTheImageSamples) {
     EXPECT_EQ(ripsDone, 1);
     EXPECT_FALSE(cd->Ripping());
     EXPECT_EQ(cd->RipError(), "");
+    EXPECT_EQ(cd->RipReport(), "Secure rip: no corrections");
 }
 
 TEST_F(TRipperTest, StatusTextsAndAProgressCounterThatCarriesOver) {
@@ -83,7 +89,7 @@ TEST_F(TRipperTest, StatusTextsAndAProgressCounterThatCarriesOver) {
 }
 
 TEST_F(TRipperTest, CancelLeavesAValidShorterFile) {
-    cd->RipTrack(dir.File("cut.wav"), 0);
+    ASSERT_TRUE(cd->RipTrack(dir.File("cut.wav"), 0));
     cd->CancelRip();
     ASSERT_TRUE(WaitForRipEnd(*cd));
     const QByteArray wav = dir.Read("cut.wav");
@@ -97,14 +103,11 @@ TEST_F(TRipperTest, CancelLeavesAValidShorterFile) {
     EXPECT_EQ(statuses.last(), "Done");
 }
 
-TEST_F(TRipperTest, UncreatableFileRaisesBeforeWritingAndClearsRipping) {
+TEST_F(TRipperTest, UncreatableFileIsAnErrorBeforeWritingAndClearsRipping) {
     const QString path = dir.File("missing folder/x.wav");
-    try {
-        cd->RipTrack(path, 0);
-        FAIL() << "no error raised";
-    } catch (const EAppError& error) {
-        EXPECT_TRUE(error.Text().contains(path)) << error.Text().toStdString();
-    }
+    const TResult started = cd->RipTrack(path, 0);
+    EXPECT_TRUE(started.ErrorText().startsWith("Cannot create file \"" + path + "\"."))
+        << started.ErrorText().toStdString();
     EXPECT_FALSE(cd->Ripping());
     EXPECT_FALSE(QFileInfo::exists(path));
     EXPECT_EQ(ripsDone, 0);
@@ -114,27 +117,83 @@ TEST_F(TRipperTest, UncreatableFileRaisesBeforeWritingAndClearsRipping) {
     EXPECT_TRUE(cd->IsPreviewPlaying());
 }
 
-TEST_F(TRipperTest, HeaderThatCannotBeWrittenRaisesAndClearsRipping) {
-    EXPECT_THROW(cd->RipTrack("/dev/full", 0), EAppError);
+TEST_F(TRipperTest, HeaderThatCannotBeWrittenLeavesNoFileUnderTheName) {
+    const QString path = dir.File("full.wav");
+    TResult started;
+    {
+        TFileSizeLimit diskFull(10);
+        started = cd->RipTrack(path, 0);
+    }
+    EXPECT_EQ(started.ErrorText().toStdString(),
+              QString("Cannot write file \"%1\". File too large").arg(path).toStdString());
+    EXPECT_FALSE(QFileInfo::exists(path));
     EXPECT_FALSE(cd->Ripping());
+    EXPECT_EQ(ripsDone, 0);
+
+    // A device is never removed, even though the process may be allowed to.
+    EXPECT_EQ(cd->RipTrack("/dev/full", 0).ErrorText(), "Cannot write file \"/dev/full\". No space left on device");
+    EXPECT_TRUE(QFileInfo::exists("/dev/full"));
+}
+
+TEST_F(TRipperTest, WriteErrorKeepsTheSystemsReasonAndTheFileName) {
+    const QString path = dir.File("half.wav");
+    {
+        TFileSizeLimit diskFull(500000);
+        ASSERT_TRUE(cd->RipTrack(path, 0));
+        ASSERT_TRUE(WaitForRipEnd(*cd));
+    }
+    EXPECT_EQ(cd->RipError().toStdString(),
+              QString("Cannot write file \"%1\". File too large").arg(path).toStdString());
+    EXPECT_EQ(ripsDone, 1);
+    const QByteArray wav = dir.Read("half.wav");
+    ASSERT_EQ(wav.size(), 500000);
+    EXPECT_EQ(UInt32At(wav, 40), 500000u - 44) << "the part written is a valid, shorter WAV";
+}
+
+TEST_F(TRipperTest, TrackThatCannotBeOpenedIsAnErrorAndWritesNothing) {
+    const struct {
+        int Track;
+        bool DiscGone;
+        const char* Error;
+    } cases[] = {
+        {1, false, "Cannot open Track 02 for ripping: it is a data track"},
+        {5, false, "Cannot open Track 06 for ripping: the disc has no such track"},
+        {0, true, "Cannot open Track 01 for ripping: there is no readable disc in the drive"},
+    };
+    for (const auto& c : cases) {
+        if (c.DiscGone)
+            QDir(dir.File("discs")).removeRecursively();
+        EXPECT_EQ(cd->RipTrack(dir.File("none.wav"), c.Track).ErrorText().toStdString(), c.Error);
+        EXPECT_FALSE(QFileInfo::exists(dir.File("none.wav"))) << c.Error;
+        EXPECT_FALSE(cd->Ripping()) << c.Error;
+    }
     EXPECT_EQ(ripsDone, 0);
 }
 
-TEST_F(TRipperTest, DataTrackGivesAHeaderWithoutSamples) {
-    const QByteArray wav = Rip("data.wav", 1);
-    ASSERT_EQ(wav.size(), 44);
-    EXPECT_EQ(UInt32At(wav, 4), 36u);
-    EXPECT_EQ(UInt32At(wav, 40), 0u);
-    EXPECT_EQ(ripsDone, 1);
+TEST(TRipperReadTest, UnreadableSectorsAreTheTracksRipErrorAndCorrectionsItsReport) {
+    TTestDir dir;
+    auto drives = std::make_unique<TFakeCdDrives>();
+    drives->TrackBytes = {176400, 176400};
+    drives->ReadError = "3 sectors could not be read, the first at 00:00 of the track";
+    drives->ReadReport = "Secure rip: 1 jitter correction";
+    TCDcontrol cd(std::move(drives), std::make_unique<TFakeAudioOutput>());
+
+    ASSERT_TRUE(cd.RipTrack(dir.File("two.wav"), 1));
+    ASSERT_TRUE(WaitForRipEnd(cd));
+
+    EXPECT_EQ(cd.RipError(), "Track 02: 3 sectors could not be read, the first at 00:00 of the track");
+    EXPECT_EQ(cd.RipReport(), "Secure rip: 1 jitter correction");
+    EXPECT_EQ(cd.StatusText(), cd.RipError());
 }
 
 TEST_F(TRipperTest, NextRipCanStartFromTheDoneNotification) {
     int started = 0;
     cd->OnRipDone = [&] {
-        if (++started == 1)
-            cd->RipTrack(dir.File("chained.wav"), 0);
+        if (++started == 1) {
+            EXPECT_TRUE(cd->RipTrack(dir.File("chained.wav"), 0));
+        }
     };
-    cd->RipTrack(dir.File("first.wav"), 0);
+    ASSERT_TRUE(cd->RipTrack(dir.File("first.wav"), 0));
     ASSERT_TRUE(WaitForRipEnd(*cd));
     ASSERT_TRUE(WaitForRipEnd(*cd));
     EXPECT_EQ(started, 2);

@@ -77,3 +77,17 @@ TEST(TsdxCDListItem, TagSummary) {
         EXPECT_EQ(TsdxCDListItem::TagSummary(tag), QString(c.summary));
     }
 }
+
+TEST(TsdxCDListItem, DetailsShowWhatTheSecureRipCorrected) {
+    tsound sound;
+    sound.path = "/out/Track 01.wav";
+    sound.ID3.Year = "2019";
+    sound.ID3.Genre = "Foley";
+    EXPECT_EQ(TsdxCDListItem::ExpandedLine(sound), QString("2019   Foley"));
+    EXPECT_EQ(TsdxCDListItem::DoneFileLine(sound), QString("File: /out/Track 01.wav"));
+
+    sound.RipReport = "Secure rip: 3 jitter corrections";
+    EXPECT_EQ(TsdxCDListItem::ExpandedLine(sound), QString("2019   Foley   Secure rip: 3 jitter corrections"));
+    EXPECT_EQ(TsdxCDListItem::DoneFileLine(sound),
+              QString("File: /out/Track 01.wav   Secure rip: 3 jitter corrections"));
+}
