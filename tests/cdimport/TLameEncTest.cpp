@@ -140,8 +140,9 @@ TEST_F(TLameEncTest, FailedEncodingKeepsTheRipUnderAWavNameNothingHad) {
 
         const TConversionResult& result = stage->LastResult();
         EXPECT_FALSE(result.Succeeded) << c.Name;
-        if (!c.Reason.isEmpty())
+        if (!c.Reason.isEmpty()) {
             EXPECT_EQ(result.Reason.toStdString(), c.Reason.toStdString()) << c.Name;
+        }
         EXPECT_EQ(result.UserMessage.toStdString(), c.UserMessage.toStdString()) << c.Name;
         EXPECT_EQ(result.KeptAs, dir.File("Track 01 2.wav")) << c.Name;
         EXPECT_EQ(sound.Status, sserror) << c.Name;
@@ -150,8 +151,9 @@ TEST_F(TLameEncTest, FailedEncodingKeepsTheRipUnderAWavNameNothingHad) {
             << c.Name;
         EXPECT_EQ(dir.Read("Track 01 2.wav"), ripped) << c.Name;
         EXPECT_EQ(dir.Read("Track 01.wav"), "an earlier WAV import") << c.Name;
-        if (c.Mp3Exists)
+        if (c.Mp3Exists) {
             EXPECT_EQ(dir.Read("Track 01.mp3"), "an earlier MP3 import") << c.Name;
+        }
         EXPECT_TRUE(messages.Messages.isEmpty()) << c.Name;
     }
 }
@@ -184,7 +186,7 @@ TEST(TLameProgramTest, RealLameWritesTheTagsReadBack) {
     EXPECT_EQ(sound.Status, ssDone);
     EXPECT_EQ(QDir(dir.Path()).entryList(QDir::Files), QStringList({"Track \"07\".mp3"}));
     const QStringList probed = ProbeMp3(sound.path);
-    for (const QString& expected :
+    for (const char* expected :
          {"format_name=mp3", "TAG:title=Door \"slam\", heavy", "TAG:artist=Foley Series",
           "TAG:album=Doors and Gates", "TAG:date=2019", "TAG:genre=Sound Effects",
           "TAG:publisher=Moth Audio", "TAG:disc=1/3", "TAG:track=7"})
