@@ -190,7 +190,7 @@ TEST(TLameProgramTest, RealLameWritesTheTagsReadBack) {
          {"format_name=mp3", "TAG:title=Door \"slam\", heavy", "TAG:artist=Foley Series",
           "TAG:album=Doors and Gates", "TAG:date=2019", "TAG:genre=Sound Effects",
           "TAG:publisher=Moth Audio", "TAG:disc=1/3", "TAG:track=7"})
-        EXPECT_TRUE(probed.contains(expected)) << expected.toStdString() << " in " << probed.join(" | ").toStdString();
+        EXPECT_TRUE(probed.contains(expected)) << expected << " in " << probed.join(" | ").toStdString();
 }
 
 TEST(TLameProgramTest, RealLameUnderTheCLocaleKeepsNonAsciiTitlesAndWritesNoEmptyGenre) {
