@@ -17,6 +17,7 @@
 #include "services/TMetadataServices.h"
 #include "ui/TCDripperList.h"
 #include "ui/TSoundListContextMenu.h"
+#include "ui/TfAbout.h"
 #include "ui/TfrOptions.h"
 #include "ui/tListLayout.h"
 
@@ -67,6 +68,7 @@ void TfMainForm::FormCreate(ICdDriveList* drives) {
     CreateActions();
     BuildWindow();
     services_ = new TMetadataServices(*this);
+    services_->HelpMenu().ShowAbout = [this] { TfAbout(this).exec(); };
     CdNaming = TFileNameOptions();
     RenameNaming = TFileNameOptions();
     frOptions_->SetDrives(drives ? drives->ListDrives() : QStringList());
