@@ -1,6 +1,5 @@
 #include "tags/TTagPresets.h"
 
-#include "app/IUserMessages.h"
 #include "naming/TFindFile.h"
 
 #include <QDir>
@@ -63,16 +62,14 @@ QStringList TTagPresets::PresetNames() const {
     return names;
 }
 
-bool TTagPresets::SavePreset(const QString& name, const QString& description,
-                             const QString& originator, const QString& reference,
-                             const QString& ixml) const {
+TResult TTagPresets::SavePreset(const QString& name, const QString& description,
+                                const QString& originator, const QString& reference,
+                                const QString& ixml) const {
     if (name.isEmpty())
-        return false;
-    if (!IsUsableName(name)) {
-        UserMessages().ShowMessage(
+        return TResult::Ok();
+    if (!IsUsableName(name))
+        return TResult::Error(
             QStringLiteral("Cannot save preset \"%1\": a preset name cannot hold \"/\"").arg(name));
-        return false;
-    }
     pugi::xml_document document;
     pugi::xml_node root = document.append_child("TAGpreset");
     pugi::xml_node bwav = root.append_child("BWAV");
@@ -81,25 +78,21 @@ bool TTagPresets::SavePreset(const QString& name, const QString& description,
     AddText(bwav, "Reference", reference);
     AddText(root.append_child("iXML"), "XMLdata", Quoted(ixml));
     QDir().mkpath(folder_);
-    if (!document.save_file(QFile::encodeName(FileOf(name)).constData())) {
-        UserMessages().ShowMessage(
+    if (!document.save_file(QFile::encodeName(FileOf(name)).constData()))
+        return TResult::Error(
             QStringLiteral("Cannot write file \"%1\"").arg(QDir::toNativeSeparators(FileOf(name))));
-        return false;
-    }
-    return true;
+    return TResult::Ok();
 }
 
-void TTagPresets::LoadPreset(const QString& name, TTagPresetFields& fields) const {
+TResult TTagPresets::LoadPreset(const QString& name, TTagPresetFields& fields) const {
     const QString file = FileOf(name);
     if (!IsUsableName(name) || !QFileInfo(file).isFile())
-        return;
+        return TResult::Ok();
     pugi::xml_document document;
     if (!document.load_file(QFile::encodeName(file).constData(),
                             pugi::parse_default | pugi::parse_ws_pcdata_single) ||
-        !document.document_element()) {
-        UserMessages().ShowMessage(QStringLiteral("Error loading preset"));
-        return;
-    }
+        !document.document_element())
+        return TResult::Error(QStringLiteral("Error loading preset"));
     const pugi::xml_node preset = document.document_element();
     if (const pugi::xml_node bwav = preset.child("BWAV")) {
         if (const pugi::xml_node node = bwav.child("Description"))
@@ -111,4 +104,5 @@ void TTagPresets::LoadPreset(const QString& name, TTagPresetFields& fields) cons
     }
     if (const pugi::xml_node ixml = preset.child("iXML"))
         fields.Ixml = Unquoted(TextOf(ixml.child("XMLdata")));
+    return TResult::Ok();
 }

@@ -18,7 +18,9 @@ protected:
     TTagPresetFields Untouched() const { return {"d", "o", "r", "x"}; }
 
     TTestDir dir;
-    TRecordingMessages messages;
+    void TearDown() override { EXPECT_EQ(messages.Messages, QStringList()) << "shown, not returned"; }
+
+    TRecordingMessages messages; // nothing may be shown: every error is in the results
     TTagPresets presets{dir.Path()};
 };
 } // namespace
@@ -29,7 +31,8 @@ TEST_F(TagPresets, LiveInLowerCasePresetsTags) {
 }
 
 TEST_F(TagPresets, SaveWritesTheDocumentLayout) {
-    ASSERT_TRUE(presets.SavePreset("Field", "%SoundDescription;", "%Publisher;", "%CD;", "<X/>"));
+    ASSERT_EQ(presets.SavePreset("Field", "%SoundDescription;", "%Publisher;", "%CD;", "<X/>")
+                  .ErrorText(), "");
     pugi::xml_document document;
     ASSERT_TRUE(document.load_file(QFile::encodeName(presets.FileOf("Field")).constData()));
     const pugi::xml_node root = document.document_element();
@@ -46,36 +49,39 @@ TEST_F(TagPresets, RoundTripKeepsTextsExactly) {
     ASSERT_TRUE(presets.SavePreset("Mixed", saved.Description, saved.Originator,
                                    saved.Reference, saved.Ixml));
     TTagPresetFields loaded = Untouched();
-    presets.LoadPreset("Mixed", loaded);
+    EXPECT_TRUE(presets.LoadPreset("Mixed", loaded));
     EXPECT_EQ(loaded.Description, saved.Description);
     EXPECT_EQ(loaded.Originator, saved.Originator);
     EXPECT_EQ(loaded.Reference, saved.Reference);
     EXPECT_EQ(loaded.Ixml, saved.Ixml);
-    EXPECT_TRUE(messages.Messages.isEmpty());
 }
 
 TEST_F(TagPresets, SavingUnderAnExistingNameReplacesTheFile) {
-    presets.SavePreset("Same", "one", "", "", "");
-    presets.SavePreset("Same", "two", "", "", "");
+    EXPECT_TRUE(presets.SavePreset("Same", "one", "", "", ""));
+    EXPECT_TRUE(presets.SavePreset("Same", "two", "", "", ""));
     TTagPresetFields loaded;
-    presets.LoadPreset("Same", loaded);
+    EXPECT_TRUE(presets.LoadPreset("Same", loaded));
     EXPECT_EQ(loaded.Description, "two");
     EXPECT_EQ(presets.PresetNames(), QStringList("Same"));
 }
 
-TEST_F(TagPresets, EmptyNameSavesNothing) {
-    EXPECT_FALSE(presets.SavePreset("", "d", "o", "r", "x"));
+TEST_F(TagPresets, EmptyNameSavesNothingAndIsNoError) {
+    EXPECT_TRUE(presets.SavePreset("", "d", "o", "r", "x"));
     EXPECT_TRUE(presets.PresetNames().isEmpty());
-    EXPECT_TRUE(messages.Messages.isEmpty());
 }
 
-TEST_F(TagPresets, NameThatWouldLeaveTheFolderIsRefusedWithAMessage) {
+TEST_F(TagPresets, NameThatWouldLeaveTheFolderIsRefusedWithItsReason) {
     for (const char* name : {"../outside", "a/b", "..", "."}) {
-        messages.Messages.clear();
-        EXPECT_FALSE(presets.SavePreset(name, "d", "o", "r", "x"));
-        EXPECT_EQ(messages.Messages.size(), 1) << name;
+        EXPECT_EQ(presets.SavePreset(name, "d", "o", "r", "x").ErrorText(),
+                  QString("Cannot save preset \"%1\": a preset name cannot hold \"/\"").arg(name));
     }
     EXPECT_FALSE(QFile::exists(dir.File("presets/outside.xml")));
+}
+
+TEST_F(TagPresets, FailedWriteIsReturned) {
+    dir.Write("presets", "a file where the folder should be");
+    EXPECT_EQ(presets.SavePreset("Rain", "d", "o", "r", "x").ErrorText(),
+              QString("Cannot write file \"%1\"").arg(presets.FileOf("Rain")));
 }
 
 TEST_F(TagPresets, PartialFilesChangeOnlyWhatTheyHold) {
@@ -99,32 +105,29 @@ TEST_F(TagPresets, PartialFilesChangeOnlyWhatTheyHold) {
         SCOPED_TRACE(c.name);
         WritePreset("p", c.xml);
         TTagPresetFields fields = Untouched();
-        presets.LoadPreset("p", fields);
+        EXPECT_TRUE(presets.LoadPreset("p", fields));
         EXPECT_EQ(fields.Description, c.expected.Description);
         EXPECT_EQ(fields.Originator, c.expected.Originator);
         EXPECT_EQ(fields.Reference, c.expected.Reference);
         EXPECT_EQ(fields.Ixml, c.expected.Ixml);
     }
-    EXPECT_TRUE(messages.Messages.isEmpty());
 }
 
-TEST_F(TagPresets, UnreadableFileShowsErrorLoadingPreset) {
+TEST_F(TagPresets, UnreadableFileReturnsErrorLoadingPreset) {
     for (const QByteArray& xml : {QByteArray("<TAGpreset><BWAV>"), QByteArray(""),
                                  QByteArray("no xml at all")}) {
-        messages.Messages.clear();
         WritePreset("bad", xml);
         TTagPresetFields fields = Untouched();
-        presets.LoadPreset("bad", fields);
-        EXPECT_EQ(messages.Messages, QStringList("Error loading preset")) << xml.toStdString();
+        EXPECT_EQ(presets.LoadPreset("bad", fields).ErrorText(), "Error loading preset")
+            << xml.toStdString();
         EXPECT_EQ(fields.Description, "d");
     }
 }
 
 TEST_F(TagPresets, MissingFileDoesNothing) {
     TTagPresetFields fields = Untouched();
-    presets.LoadPreset("nothing", fields);
+    EXPECT_TRUE(presets.LoadPreset("nothing", fields));
     EXPECT_EQ(fields.Ixml, "x");
-    EXPECT_TRUE(messages.Messages.isEmpty());
 }
 
 TEST_F(TagPresets, ListIsSortedWithoutRegardToCase) {
