@@ -65,6 +65,7 @@ void TfMainForm::FormCreate(ICdDriveList* drives) {
     OutputFormat = TOutputFormat();
     CreateActions();
     BuildWindow();
+    CreateRenameTagTools();
     CdNaming = TFileNameOptions();
     RenameNaming = TFileNameOptions();
     frOptions_->SetDrives(drives ? drives->ListDrives() : QStringList());

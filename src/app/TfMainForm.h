@@ -23,13 +23,16 @@ class QToolButton;
 class QTreeView;
 class QVBoxLayout;
 struct TSettingsValues;
+class TBatchRunner;
 class TCDripperList;
+class TDescriptionEditing;
 class TSoundListContextMenu;
 class TTitleStrip;
 class TfNewPreset;
 class TfrCdimport;
 class TfrOptions;
 class TfrRename;
+class TTagEditing;
 
 // The main window, which is also the main controller: it owns the sound list, the work panels
 // and the program's state, switches between the import-CD mode, the rename/tag mode and the
@@ -106,6 +109,11 @@ public:
     QPushButton* CancelButton() const { return btnCancel_; }
     QWidget* PlayerArea() const { return playerArea_; }
 
+    // The tools of the rename/tag mode: the batch, the description editors, the tag editor.
+    TBatchRunner* BatchRunner() const { return batchRunner_; }
+    TDescriptionEditing* DescriptionEditing() const { return descriptionEditing_; }
+    TTagEditing* TagEditing() const { return tagEditing_; }
+
     // How the preset dialog is shown; tests replace it. Returns true for "Save".
     std::function<bool(TfNewPreset&)> RunPresetDialog;
 
@@ -141,6 +149,7 @@ private:
     QWidget* BuildFolderColumn();
     QWidget* BuildWorkPanel();
     void BuildWindow();
+    void CreateRenameTagTools();
     void PressModeButton(const char* actionName);
 
     void ListChangeTimerTimer();
@@ -203,4 +212,7 @@ private:
     QTimer* cdDriveTimer_ = nullptr;
     QString pressedModeButton_;
     bool selectingFolder_ = false; // the program, not the user, moves the tree's selection
+    TBatchRunner* batchRunner_ = nullptr;
+    TDescriptionEditing* descriptionEditing_ = nullptr;
+    TTagEditing* tagEditing_ = nullptr;
 };

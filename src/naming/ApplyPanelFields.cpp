@@ -13,10 +13,16 @@ void ApplyPanelFields(TSoundList& sounds, const TPanelValues& panel, const TFile
         id3.Album = panel.CD;
         id3.Publisher = panel.Publisher;
         id3.HasTag = id3.ComputeHasTag();
-        if (!panel.DoBwav)
+    }
+    ApplyBroadcastTagRule(sounds, panel.DoBwav);
+    BuildRenameNames(sounds, naming, panel.DoRename);
+}
+
+void ApplyBroadcastTagRule(TSoundList& sounds, bool broadcastTag) {
+    for (tsound* sound : sounds) {
+        if (!broadcastTag)
             sound->bwav.clear();
         else if (sound->bwav.isEmpty())
             sound->bwav = QStringLiteral("%SoundDescription;");
     }
-    BuildRenameNames(sounds, naming, panel.DoRename);
 }

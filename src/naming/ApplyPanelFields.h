@@ -11,3 +11,7 @@ class TSoundList;
 // Then the new names are built (throws the name builder's EAppError for a track number that is
 // no integer).
 void ApplyPanelFields(TSoundList& sounds, const TPanelValues& panel, const TFileNameOptions& naming);
+
+// The bext description rule alone: emptied without "Broadcast-tag", "%SoundDescription;" with
+// it where it is empty.
+void ApplyBroadcastTagRule(TSoundList& sounds, bool broadcastTag);

@@ -4,6 +4,7 @@
 #include "app/TSoundList.h"
 #include "app/tsound.h"
 #include "naming/ApplyPanelFields.h"
+#include "naming/NameBuilders.h"
 #include "naming/TRenameTagBatch.h"
 #include "naming/UndoRenameBatch.h"
 
@@ -14,6 +15,15 @@ TRenameBatch::TRenameBatch(TSoundList& sounds, const TFileNameOptions& naming, Q
 void TRenameBatch::ApplyPanelFields() {
     ::ApplyPanelFields(sounds_, Panel(), naming_);
     ListChanged();
+}
+
+void TRenameBatch::BuildNames() {
+    BuildRenameNames(sounds_, naming_, Panel().DoRename);
+    ListChanged();
+}
+
+void TRenameBatch::BroadcastTagChanged() {
+    ApplyBroadcastTagRule(sounds_, Panel().DoBwav);
 }
 
 TBatchReport TRenameBatch::RunBatch(const std::vector<int>& rows, const TPanelValues& panel) {

@@ -37,6 +37,11 @@ public:
 
     // Copies the panel into every sound and builds the new names.
     void ApplyPanelFields();
+    // Builds the new names alone ("Rename files" was switched).
+    void BuildNames();
+    // "Broadcast-tag" was switched: the sounds' bext descriptions follow it at once, so a
+    // batch never writes the empty description a change of the fields left before.
+    void BroadcastTagChanged();
     // Renames the files of the marked rows (whatever "Rename files" says).
     TBatchReport RenameMarked(const std::vector<int>& rows);
     // Writes the panel's tags into the files of the marked rows.

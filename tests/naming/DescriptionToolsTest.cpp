@@ -1,4 +1,5 @@
 // The description editor's text tools, each over a table of lines.
+#include "common/QtPrinters.h"
 #include "app/TSoundList.h"
 #include "app/tsound.h"
 #include "naming/DescriptionTools.h"

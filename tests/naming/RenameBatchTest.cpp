@@ -1,5 +1,6 @@
 // The rename and tag batch on real files: names, tags, the report, and every way a file can
 // refuse to be renamed or tagged without anything on disk being lost.
+#include "common/QtPrinters.h"
 #include "app/THistoryList.h"
 #include "app/tsound.h"
 #include "common/TRecordingMessages.h"
@@ -403,4 +404,14 @@ TEST(RenameNoReplaceTest, TheLinkWayNeverReplacesEither) {
     EXPECT_EQ(dir.Read("a.wav"), "a");
     EXPECT_TRUE(RenameByLink(a, dir.File("c.wav")).IsOk());
     EXPECT_EQ(QDir(dir.Path()).entryList(QDir::Files), QStringList({"b.wav", "c.wav"}));
+}
+
+TEST_F(RenameBatch, BroadcastTagTickedAfterTheFieldsStillWritesTheDescriptions) {
+    ThreeSounds(); // the fields were applied while "Broadcast-tag" was off: no bext texts
+    ASSERT_EQ(sounds.Items(0)->bwav, "");
+    panel.DoBwav = true;
+    batch.BroadcastTagChanged();
+    EXPECT_EQ(sounds.Items(0)->bwav, "%SoundDescription;");
+    ProcessAllRows();
+    EXPECT_TRUE(Chunk("01 - Cat meow.wav", "bext").startsWith("Cat meow\0"));
 }

@@ -1,4 +1,5 @@
 // The tag editor's field and lock rules with one and with three sounds, apart from its window.
+#include "common/QtPrinters.h"
 #include "app/TSoundList.h"
 #include "app/tsound.h"
 #include "ui/TTagEditorState.h"
