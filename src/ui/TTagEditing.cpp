@@ -57,7 +57,8 @@ void TTagEditing::EditSelectedTags() {
 }
 
 void TTagEditing::CopyBackIntoPanels(const tsound& first, bool allTags) {
-    const TmyID3tag& id3 = first.ID3;
+    // A copy: every field set below may set off its panel, which changes the sounds.
+    const TmyID3tag id3 = first.ID3;
     TfrCdimport* import = form_.frCdimport();
     if (import->PageControl->currentIndex() == 1) {
         import->editArtist->setText(id3.Artist);
