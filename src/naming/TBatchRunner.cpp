@@ -57,7 +57,10 @@ std::vector<int> TBatchRunner::MarkAllRows() {
     return MarkedRows();
 }
 
+// The batch renames files of a folder: CD tracks are not files yet.
 void TBatchRunner::ProcessMarked() {
+    if (form_.ImportMode())
+        return;
     form_.SoundList()->scrollToTop();
     const TBatchReport report = batch_.ProcessMarked(MarkedRows());
     if (!report.Refusal.isEmpty())
@@ -65,6 +68,8 @@ void TBatchRunner::ProcessMarked() {
 }
 
 void TBatchRunner::ProcessAll() {
+    if (form_.ImportMode())
+        return;
     form_.SoundList()->scrollToTop();
     const TBatchReport report = batch_.ProcessAll([this] { return MarkAllRows(); });
     if (!report.Refusal.isEmpty())

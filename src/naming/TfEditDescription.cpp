@@ -1,8 +1,8 @@
 #include "naming/TfEditDescription.h"
 
 #include "ui/TDarkButton.h"
+#include "ui/TDialogButtonRow.h"
 
-#include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QVBoxLayout>
@@ -18,18 +18,12 @@ TfEditDescription::TfEditDescription(QWidget* parent) : QDialog(parent, Qt::Tool
     editDescription = new QLineEdit(this);
     editDescription->setObjectName("editDescription");
     layout->addWidget(editDescription);
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    btnOk = new TDarkButton("Ok", this);
-    btnOk->setObjectName("btnOk");
-    btnCancel = new TDarkButton("Cancel", this);
-    btnCancel->setObjectName("btnCancel");
-    buttons->addWidget(btnOk);
-    buttons->addWidget(btnCancel);
+    auto* buttons = new TDialogButtonRow(this, "Ok", "btnOk");
+    btnOk = buttons->AcceptButton;
+    btnCancel = buttons->CancelButton;
     layout->addLayout(buttons);
     connect(editDescription, &QLineEdit::returnPressed, this, &QDialog::accept);
     connect(btnOk, &QAbstractButton::clicked, this, &QDialog::accept);
-    connect(btnCancel, &QAbstractButton::clicked, this, &QDialog::reject);
 }
 
 bool TfEditDescription::Edit(int row, QString& description) {

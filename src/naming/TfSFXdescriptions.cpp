@@ -3,6 +3,7 @@
 #include "naming/DescriptionTools.h"
 #include "naming/FixDuplicates.h"
 #include "ui/TDarkButton.h"
+#include "ui/TDialogButtonRow.h"
 #include "ui/TDialogTitleBar.h"
 #include "ui/TqorHeaderPanel.h"
 
@@ -41,17 +42,11 @@ TfSFXdescriptions::TfSFXdescriptions(QWidget* parent) : TNoBorderSizeForm(parent
     body->addWidget(BuildTools());
     layout->addLayout(body, 1);
 
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    btnOk = new TDarkButton("Ok", this);
-    btnOk->setObjectName("btnOk");
-    btnCancel = new TDarkButton("Cancel", this);
-    btnCancel->setObjectName("btnCancel");
-    buttons->addWidget(btnOk);
-    buttons->addWidget(btnCancel);
+    auto* buttons = new TDialogButtonRow(this, "Ok", "btnOk");
+    btnOk = buttons->AcceptButton;
+    btnCancel = buttons->CancelButton;
     layout->addLayout(buttons);
     connect(btnOk, &QAbstractButton::clicked, this, &TfSFXdescriptions::btnOkClick);
-    connect(btnCancel, &QAbstractButton::clicked, this, &QDialog::reject);
 
     acSelectAll = new QAction("Select all text", this);
     acSelectAll->setObjectName("acSelectAll");

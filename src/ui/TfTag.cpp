@@ -2,13 +2,13 @@
 
 #include "app/IUserMessages.h"
 #include "ui/TDarkButton.h"
+#include "ui/TDialogButtonRow.h"
 #include "ui/TDialogTitleBar.h"
 #include "ui/TQorHeadColPanel.h"
 #include "ui/TagEditorInserts.h"
 
 #include <QEvent>
 #include <QGridLayout>
-#include <QHBoxLayout>
 #include <QInputDialog>
 #include <QLabel>
 #include <QLineEdit>
@@ -68,20 +68,14 @@ TfTag::TfTag(const QString& programFolder, QWidget* parent)
     scroll->setWidget(panels);
     layout->addWidget(scroll, 1);
 
-    auto* bottom = new QHBoxLayout;
-    bottom->setContentsMargins(6, 4, 6, 4);
     lblStats = new QLabel(state_.StatisticsText(), this);
     lblStats->setObjectName("lblStats");
-    bottom->addWidget(lblStats, 1);
-    btnApply = new TDarkButton("Apply", this);
-    btnApply->setObjectName("btnApply");
-    btnCancel = new TDarkButton("Cancel", this);
-    btnCancel->setObjectName("btnCancel");
-    bottom->addWidget(btnApply);
-    bottom->addWidget(btnCancel);
+    auto* bottom = new TDialogButtonRow(this, "Apply", "btnApply", lblStats);
+    bottom->setContentsMargins(6, 4, 6, 4);
+    btnApply = bottom->AcceptButton;
+    btnCancel = bottom->CancelButton;
     layout->addLayout(bottom);
     connect(btnApply, &QAbstractButton::clicked, this, &TfTag::ApplyToSounds);
-    connect(btnCancel, &QAbstractButton::clicked, this, &QDialog::reject);
 }
 
 // The list refers to records the main list owns: it lets go of them and frees none.

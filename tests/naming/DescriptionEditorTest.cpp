@@ -3,6 +3,7 @@
 #include "common/QtPrinters.h"
 #include "app/TfMainForm.h"
 #include "app/tsound.h"
+#include "common/PickFolderInWindow.h"
 #include "common/TRecordingMessages.h"
 #include "naming/TBatchFolder.h"
 #include "naming/TDescriptionEditing.h"
@@ -52,9 +53,7 @@ struct DescriptionEditing : ::testing::Test {
         form->RenameNaming.Mask = "%Trc; - %FDes;";
         form->ShowRenameMode();
         form->show();
-        form->LoadSettings(program.Write("pick.xml", "<Trackmothsettings><Renamer><LastFolder>" +
-                                                         folder.Path().toUtf8() +
-                                                         "</LastFolder></Renamer></Trackmothsettings>"));
+        PickFolderInWindow(*form, program, folder.Path());
     }
     QStringList Descriptions() const {
         QStringList texts;

@@ -3,6 +3,7 @@
 #include "common/QtPrinters.h"
 #include "app/TfMainForm.h"
 #include "app/tsound.h"
+#include "common/PickFolderInWindow.h"
 #include "common/TRecordingMessages.h"
 #include "naming/TBatchFolder.h"
 #include "naming/TBatchRunner.h"
@@ -45,11 +46,7 @@ struct RenameTagMode : ::testing::Test {
         };
     }
 
-    void PickFolder(const QString& path) {
-        form->LoadSettings(program.Write("pick.xml", "<Trackmothsettings><Renamer><LastFolder>" +
-                                                         path.toUtf8() +
-                                                         "</LastFolder></Renamer></Trackmothsettings>"));
-    }
+    void PickFolder(const QString& path) { PickFolderInWindow(*form, program, path); }
     void FillPanel() {
         QTest::keyClicks(panel->editSeries, "Nature");
         QTest::keyClicks(panel->editCD, "Birds 2");

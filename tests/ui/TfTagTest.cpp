@@ -4,6 +4,7 @@
 #include "app/TfMainForm.h"
 #include "app/tsound.h"
 #include "cdimport/TfrCdimport.h"
+#include "common/PickFolderInWindow.h"
 #include "common/TRecordingMessages.h"
 #include "common/TTestDir.h"
 #include "naming/TfrRename.h"
@@ -216,9 +217,7 @@ struct TagEditingInMainWindow : ::testing::Test {
         form = std::make_unique<TfMainForm>(program.Path(), nullptr);
         form->StartUp();
         form->ShowRenameMode();
-        form->LoadSettings(program.Write("pick.xml", "<Trackmothsettings><Renamer><LastFolder>" +
-                                                         folder.Path().toUtf8() +
-                                                         "</LastFolder></Renamer></Trackmothsettings>"));
+        PickFolderInWindow(*form, program, folder.Path());
     }
     // Runs the editor with `edit`, then "Apply".
     void Answer(const std::function<void(TfTag&)>& edit) {
