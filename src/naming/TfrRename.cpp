@@ -2,7 +2,6 @@
 
 #include "app/ConnectShowingErrors.h"
 #include "naming/TRenameBatch.h"
-
 #include "ui/PanelBuilder.h"
 #include "ui/TLongAutoCompleteListBox.h"
 
