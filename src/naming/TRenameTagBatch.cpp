@@ -22,8 +22,9 @@ QString NameOnDisk(const tsound& sound) {
 } // namespace
 
 TRenameTagBatch::TRenameTagBatch(TSoundList& sounds, std::vector<int> rows,
-                                 const TPanelValues& panel, QString folder, QString journalPath)
-    : panel_(panel), folder_(std::move(folder)), journal_(std::move(journalPath)) {
+                                 const TPanelValues& panel, const QString& folder,
+                                 QString journalPath)
+    : panel_(panel), folder_(folder), journal_(std::move(journalPath)) {
     for (int row : rows) {
         if (row < 0 || row >= sounds.Count())
             continue;
@@ -95,30 +96,34 @@ void TRenameTagBatch::RenameOne(TRow& row) {
         return Fail(row, QStringLiteral("Renamed before: pick the folder again to rename it anew"));
     if (!IsPlainFileName(sound.filename) || !IsPlainFileName(sound.Comment))
         return Fail(row, QStringLiteral("Cannot rename to \"%1\": not a file name").arg(sound.filename));
-    const QDir folder(folder_);
-    const QString from = folder.filePath(sound.Comment);
-    const QString to = folder.filePath(sound.filename);
-    QString unrecorded;
-    if (from != to) {
-        if (const std::optional<QString> refusal = JournalRefusal())
-            return Fail(row, *refusal);
-        const TResult renamed = RenameNoReplace(from, to);
-        if (!renamed)
-            return Fail(row, QStringLiteral("Cannot rename to \"%1\". %2")
-                                 .arg(sound.filename, renamed.ErrorText()));
-        const TResult recorded = journal_.Record(from, to);
-        if (!recorded) {
-            // This rename stands; the ones after it would be off the record, so they are refused.
-            unrecorded = recorded.ErrorText();
-            journalError_ = QStringLiteral("Not renamed: ") + unrecorded;
-        }
-    }
-    sound.Status = ssDone;
+    const QString from = folder_.filePath(sound.Comment);
+    const QString to = folder_.filePath(sound.filename);
+    if (from != to && !MoveOnRecord(row, from, to))
+        return;
+    sound.Status = row.Failures.isEmpty() ? ssDone : sserror;
     sound.path = to;
     sound.Comment.clear();
     row.Handled = true;
-    if (!unrecorded.isEmpty())
-        Fail(row, QStringLiteral("Renamed to \"%1\", but not on record. %2").arg(sound.filename, unrecorded));
+}
+
+bool TRenameTagBatch::MoveOnRecord(TRow& row, const QString& from, const QString& to) {
+    if (const std::optional<QString> refusal = JournalRefusal()) {
+        Fail(row, *refusal);
+        return false;
+    }
+    const TResult renamed = RenameNoReplace(from, to);
+    if (!renamed) {
+        Fail(row, QStringLiteral("Cannot rename to \"%1\". %2").arg(row.Sound->filename, renamed.ErrorText()));
+        return false;
+    }
+    const TResult recorded = journal_.Record(from, to);
+    if (!recorded) {
+        // This rename stands; the ones after it would be off the record, so they are refused.
+        journalError_ = QStringLiteral("Not renamed: ") + recorded.ErrorText();
+        Fail(row, QStringLiteral("Renamed to \"%1\", but not on record. %2")
+                      .arg(row.Sound->filename, recorded.ErrorText()));
+    }
+    return true;
 }
 
 void TRenameTagBatch::TagOne(TRow& row) {

@@ -5,6 +5,7 @@
 #include "naming/TRenameJournal.h"
 #include "tags/TTagger.h"
 
+#include <QDir>
 #include <QString>
 #include <QStringList>
 
@@ -22,7 +23,7 @@ class tsound;
 class TRenameTagBatch {
 public:
     TRenameTagBatch(TSoundList& sounds, std::vector<int> rows, const TPanelValues& panel,
-                    QString folder, QString journalPath);
+                    const QString& folder, QString journalPath);
 
     bool AtEnd() const { return phase_ == Phase::Finished; }
     // Handles the next sound of the batch.
@@ -45,6 +46,8 @@ private:
     };
 
     void RenameOne(TRow& row);
+    // Renames `from` to `to` and records it; false when the file kept its name.
+    bool MoveOnRecord(TRow& row, const QString& from, const QString& to);
     void TagOne(TRow& row);
     void Fail(TRow& row, const QString& reason);
     std::optional<QString> JournalRefusal();
@@ -52,7 +55,7 @@ private:
 
     std::vector<TRow> rows_;
     TPanelValues panel_;
-    QString folder_;
+    QDir folder_;
     TRenameJournal journal_;
     QString journalError_;
     TTagger tagger_;

@@ -415,3 +415,22 @@ TEST_F(RenameBatch, BroadcastTagTickedAfterTheFieldsStillWritesTheDescriptions) 
     ProcessAllRows();
     EXPECT_TRUE(Chunk("01 - Cat meow.wav", "bext").startsWith("Cat meow\0"));
 }
+
+TEST_F(RenameBatch, AJournalThatFillsUpStopsTheRenamesAfterTheOneItMissed) {
+    if (!QFile::exists("/dev/full"))
+        GTEST_SKIP() << "no /dev/full here";
+    TRenameBatch full(sounds, naming, "/dev/full"); // takes the file, refuses every byte
+    full.Panel = batch.Panel;
+    full.Folder = batch.Folder;
+    ThreeSounds();
+    const TBatchReport report = full.ProcessMarked(TBatchFolder::AllRows(sounds));
+
+    EXPECT_EQ(report.StatisticsLine(), "0 of 3 sounds processed ok\n3 errors");
+    ASSERT_EQ(report.Failures.size(), 3);
+    EXPECT_TRUE(report.Failures[0].startsWith(
+        "Cat meow.wav: Renamed to \"01 - Cat meow.wav\", but not on record. Cannot write the rename journal"))
+        << report.Failures[0].toStdString();
+    EXPECT_TRUE(report.Failures[1].startsWith("Dog bark.wav: Not renamed: Cannot write the rename journal"));
+    EXPECT_EQ(folder.Names(), QStringList({"01 - Cat meow.wav", "Dog bark.wav", "Rain.wav"}));
+    EXPECT_EQ(sounds.Items(0)->path, folder.File("01 - Cat meow.wav")) << "the rename that happened is known";
+}
