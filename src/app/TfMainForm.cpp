@@ -69,6 +69,7 @@ void TfMainForm::FormCreate(ICdDriveList* drives) {
     BuildWindow();
     services_ = new TMetadataServices(*this);
     services_->HelpMenu().ShowAbout = [this] { TfAbout(this).exec(); };
+    CreateRenameTagTools();
     CdNaming = TFileNameOptions();
     RenameNaming = TFileNameOptions();
     frOptions_->SetDrives(drives ? drives->ListDrives() : QStringList());

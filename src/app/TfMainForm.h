@@ -23,7 +23,9 @@ class QToolButton;
 class QTreeView;
 class QVBoxLayout;
 struct TSettingsValues;
+class TBatchRunner;
 class TCDripperList;
+class TDescriptionEditing;
 class TSoundListContextMenu;
 class TTitleStrip;
 class TfNewPreset;
@@ -31,6 +33,7 @@ class TMetadataServices;
 class TfrCdimport;
 class TfrOptions;
 class TfrRename;
+class TTagEditing;
 
 // The main window, which is also the main controller: it owns the sound list, the work panels
 // and the program's state, switches between the import-CD mode, the rename/tag mode and the
@@ -109,6 +112,11 @@ public:
     // freedb, the SFX CD database, the help menu and the update check.
     TMetadataServices* Services() const { return services_; }
 
+    // The tools of the rename/tag mode: the batch, the description editors, the tag editor.
+    TBatchRunner* BatchRunner() const { return batchRunner_; }
+    TDescriptionEditing* DescriptionEditing() const { return descriptionEditing_; }
+    TTagEditing* TagEditing() const { return tagEditing_; }
+
     // How the preset dialog is shown; tests replace it. Returns true for "Save".
     std::function<bool(TfNewPreset&)> RunPresetDialog;
 
@@ -144,6 +152,7 @@ private:
     QWidget* BuildFolderColumn();
     QWidget* BuildWorkPanel();
     void BuildWindow();
+    void CreateRenameTagTools();
     void PressModeButton(const char* actionName);
 
     void ListChangeTimerTimer();
@@ -207,4 +216,7 @@ private:
     QString pressedModeButton_;
     bool selectingFolder_ = false; // the program, not the user, moves the tree's selection
     TMetadataServices* services_ = nullptr;
+    TBatchRunner* batchRunner_ = nullptr;
+    TDescriptionEditing* descriptionEditing_ = nullptr;
+    TTagEditing* tagEditing_ = nullptr;
 };

@@ -1,5 +1,7 @@
 #include "naming/TfrRename.h"
 
+#include "app/ConnectShowingErrors.h"
+#include "naming/TRenameBatch.h"
 #include "ui/PanelBuilder.h"
 #include "ui/TLongAutoCompleteListBox.h"
 
@@ -90,4 +92,24 @@ bool TfrRename::eventFilter(QObject* watched, QEvent* event) {
         break;
     }
     return false;
+}
+
+TPanelValues TfrRename::PanelValues() const {
+    TPanelValues values;
+    values.Series = editSeries->text();
+    values.CD = editCD->text();
+    values.Publisher = editPublisher->text();
+    values.DoRename = chkDoRename->isChecked();
+    values.DoBwav = chkSFXbwav->isChecked();
+    values.DoID3 = chkSfxId3->isChecked();
+    values.DoiXML = chksfxIXML->isChecked();
+    return values;
+}
+
+void TfrRename::ConnectBatch(TRenameBatch& batch) {
+    batch.Panel = [this] { return PanelValues(); };
+    for (QLineEdit* field : {editSeries, editCD, editPublisher})
+        ConnectShowingErrors(field, &QLineEdit::textChanged, this, [&batch] { batch.ApplyPanelFields(); });
+    ConnectShowingErrors(chkDoRename, &QCheckBox::clicked, this, [&batch] { batch.BuildNames(); });
+    ConnectShowingErrors(chkSFXbwav, &QCheckBox::toggled, this, [&batch] { batch.BroadcastTagChanged(); });
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/THistoryList.h"
+#include "naming/TPanelValues.h"
 
 #include <QWidget>
 
@@ -13,6 +14,7 @@ class QLineEdit;
 class QPushButton;
 class QToolButton;
 class TLongAutoCompleteListBox;
+class TRenameBatch;
 
 // The panel "Batch process files:" of the rename/tag mode: the metadata for the whole folder,
 // the renaming and the tags to write, and the two batch buttons.
@@ -50,6 +52,12 @@ public:
     void SFXKeyUp(QLineEdit* field, int key);
 
     QString CurrentFolder() const { return currentFolder_(); }
+
+    // What the panel holds for a batch.
+    TPanelValues PanelValues() const;
+    // The batch reads the panel from now on; a change of series, CD or publisher applies the
+    // panel to every sound, and "Rename files" builds the names anew.
+    void ConnectBatch(TRenameBatch& batch);
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
