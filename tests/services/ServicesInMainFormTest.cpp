@@ -6,8 +6,10 @@
 #include "common/TRecordingMessages.h"
 #include "common/TTestDir.h"
 
+#include <QApplication>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QTimer>
 #include <QToolButton>
 
 #include <gtest/gtest.h>
@@ -21,7 +23,15 @@ TEST(ServicesInMainForm, TheHelpButtonOpensTheHelpMenu) {
     ASSERT_NE(form.Services(), nullptr);
     EXPECT_EQ(helpButton->menu(), &form.Services()->HelpMenu());
     EXPECT_EQ(helpButton->popupMode(), QToolButton::InstantPopup);
-    form.Services()->HelpMenu().Entry("About")->trigger(); // not connected yet: nothing happens
+    QString shown;
+    QTimer::singleShot(0, [&] {
+        if (QWidget* box = QApplication::activeModalWidget()) {
+            shown = box->metaObject()->className();
+            box->close();
+        }
+    });
+    form.Services()->HelpMenu().Entry("About")->trigger();
+    EXPECT_EQ(shown, "TfAbout");
     EXPECT_TRUE(messages.Messages.isEmpty());
 }
 
