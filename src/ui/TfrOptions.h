@@ -1,9 +1,10 @@
 #pragma once
 
+#include "ui/TDriveBox.h"
+
 #include <QWidget>
 
 class QCheckBox;
-class QComboBox;
 class QLabel;
 class QPushButton;
 class QSpinBox;
@@ -15,7 +16,7 @@ class TfrOptions : public QWidget {
 public:
     explicit TfrOptions(QWidget* parent = nullptr);
 
-    QComboBox* cmbDrive = nullptr;
+    TDriveBox* cmbDrive = nullptr;
     QCheckBox* chkAutoMusFreeDB = nullptr;
     QCheckBox* chkAutoSFXFreeDB = nullptr;
     QCheckBox* chkAutoSFXdb = nullptr;
@@ -27,6 +28,18 @@ public:
     QPushButton* btnFindSDX = nullptr;
     QPushButton* btnEditShortCuts = nullptr;
 
-    // Replaces the drive box's entries; no entry is selected afterwards.
+    // Replaces the drive box's entries, keeping the chosen drive when it is still there (at
+    // first none is chosen). Without any drive the box holds "No CD drives found" as its only
+    // entry, which cannot be chosen.
     void SetDrives(const QStringList& drives);
+    bool HasDrives() const { return hasDrives_; }
+    // The "DriveNumber" setting: the chosen entry, -1 for none. A number set while there is no
+    // drive is kept and chosen once drives are found.
+    int DriveNumber() const;
+    // Chooses entry `drive`; a negative number, or one past the entries, chooses none.
+    void SelectDrive(int drive);
+
+private:
+    bool hasDrives_ = false;
+    int wantedDrive_ = -1; // the setting while there is no drive to choose
 };
