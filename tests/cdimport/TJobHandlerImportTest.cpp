@@ -6,6 +6,7 @@
 #include "cdimport/TJobHandler.h"
 #include "cdimport/TLibcdioDrives.h"
 #include "cdimport/TSineWav.h"
+#include "common/SkipWithoutTool.h"
 #include "common/TRecordingMessages.h"
 #include "common/TTestDir.h"
 
@@ -92,6 +93,8 @@ TEST_F(TJobHandlerImportTest, RipsResamplesAndTagsEveryTrack) {
 }
 
 TEST_F(TJobHandlerImportTest, RipsAndEncodesEveryTrackToMp3) {
+    SKIP_WITHOUT_TOOL("lame");
+    SKIP_WITHOUT_TOOL("ffprobe");
     ASSERT_TRUE(Import({sfmp3, 128, 16, 44100}));
 
     EXPECT_EQ(OutFiles(), QStringList({"Track 01.mp3", "Track 02.mp3", "Track 03.mp3"}));

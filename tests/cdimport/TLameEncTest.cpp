@@ -4,6 +4,7 @@
 #include "cdimport/TLameEnc.h"
 #include "cdimport/TLameProgram.h"
 #include "cdimport/TSineWav.h"
+#include "common/SkipWithoutTool.h"
 #include "common/TRecordingMessages.h"
 #include "common/TTestDir.h"
 
@@ -139,6 +140,8 @@ TEST_F(TLameEncTest, SoundNamedWavIsNotTakenForALeftover) {
 }
 
 TEST(TLameProgramTest, RealLameWritesTheTagsReadBack) {
+    SKIP_WITHOUT_TOOL("lame");
+    SKIP_WITHOUT_TOOL("ffprobe");
     TTestDir dir;
     tsound sound;
     sound.path = dir.File("Track \"07\".mp3");
@@ -160,6 +163,7 @@ TEST(TLameProgramTest, RealLameWritesTheTagsReadBack) {
 }
 
 TEST(TLameProgramTest, ReportsWhetherItStartedAndSucceeded) {
+    SKIP_WITHOUT_TOOL("lame");
     TTestDir dir;
     const QString garbage = dir.Write("garbage.wav", "not audio at all");
     EXPECT_FALSE(TLameProgram("trackmoth-no-such-encoder").Run({"-h", garbage, dir.File("x.mp3")}).Started);
