@@ -53,6 +53,10 @@ TfrOptions::TfrOptions(QWidget* parent) : QWidget(parent) {
 }
 
 void TfrOptions::SetDrives(const QStringList& drives) {
+    // The same drives again (the usual answer to opening the box) leave the open list alone.
+    if (listedDrives_ == drives)
+        return;
+    listedDrives_ = drives;
     const QString chosen = hasDrives_ ? cmbDrive->currentText() : QString();
     const int wanted = DriveNumber();
     cmbDrive->clear();

@@ -2,7 +2,10 @@
 
 #include "ui/TDriveBox.h"
 
+#include <QStringList>
 #include <QWidget>
+
+#include <optional>
 
 class QCheckBox;
 class QLabel;
@@ -40,6 +43,7 @@ public:
     void SelectDrive(int drive);
 
 private:
+    std::optional<QStringList> listedDrives_;
     bool hasDrives_ = false;
     int wantedDrive_ = -1; // the setting while there is no drive to choose
 };
