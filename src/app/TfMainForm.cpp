@@ -16,6 +16,7 @@
 #include "naming/TfrRename.h"
 #include "services/TMetadataServices.h"
 #include "ui/TCDripperList.h"
+#include "ui/TDriveBox.h"
 #include "ui/TSoundListContextMenu.h"
 #include "ui/TfAbout.h"
 #include "ui/TfrOptions.h"
@@ -72,12 +73,15 @@ void TfMainForm::FormCreate(ICdDriveList* drives) {
     CreateRenameTagTools();
     CdNaming = TFileNameOptions();
     RenameNaming = TFileNameOptions();
-    frOptions_->SetDrives(drives ? drives->ListDrives() : QStringList());
+    drives_ = drives;
+    DrivesListed(drives ? drives->ListDrives() : QStringList());
+    connect(frOptions_->cmbDrive, &TDriveBox::PopupAboutToShow, this, &TfMainForm::ListDrivesAgain);
     listChangeTimer_ = new QTimer(this);
     listChangeTimer_->setInterval(1000);
     connect(listChangeTimer_, &QTimer::timeout, this, &TfMainForm::ListChangeTimerTimer);
     listChangeTimer_->start();
     cdDriveTimer_ = new QTimer(this);
+    cdDriveTimer_->setObjectName("CdDriveTimer");
     cdDriveTimer_->setInterval(1000);
     connect(cdDriveTimer_, &QTimer::timeout, this, &TfMainForm::CdDriveTimerTimer);
     SetBusy(false);
@@ -212,6 +216,17 @@ QWidget* TfMainForm::BuildCentre() {
     listLayout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(soundListArea_, 1);
     BuildSoundList(listLayout);
+    // Over the list's empty page, so that the list itself stays as it is.
+    auto* noteLayout = new QVBoxLayout(soundList_->viewport());
+    lblNoDrives_ = new QLabel(QString("No CD drives found\n\nPlug in a drive, or put a disc image "
+                                      "(NAME.cue with NAME.bin) into\n%1")
+                                  .arg(QDir::toNativeSeparators(programFolder_ + "/discs")));
+    lblNoDrives_->setObjectName("lblNoDrives");
+    lblNoDrives_->setAlignment(Qt::AlignCenter);
+    lblNoDrives_->setWordWrap(true);
+    lblNoDrives_->setAttribute(Qt::WA_TransparentForMouseEvents);
+    lblNoDrives_->hide();
+    noteLayout->addWidget(lblNoDrives_);
     return centre;
 }
 
@@ -289,6 +304,7 @@ void TfMainForm::ShowImportMode() {
         importMode_ = true;
         LoadDisc();
     }
+    ShowDriveState();
 }
 
 void TfMainForm::ShowRenameMode() {
@@ -301,6 +317,7 @@ void TfMainForm::ShowRenameMode() {
         importMode_ = false;
         ListCurrentFolder();
     }
+    ShowDriveState();
 }
 
 void TfMainForm::acViewOptionsExecute() {
@@ -351,9 +368,28 @@ void TfMainForm::ListChangeTimerTimer() {
 void TfMainForm::StartCdDriveTimer() { cdDriveTimer_->start(); }
 
 void TfMainForm::CdDriveTimerTimer() {
+    if (!busy_ && !frOptions_->HasDrives())
+        ListDrivesAgain();
     if (!started_ || !importMode_ || busy_)
         return;
     // Watching the drive for a new disc or an opened door belongs to the CD import.
+}
+
+void TfMainForm::ListDrivesAgain() {
+    if (drives_)
+        drives_->ListDrivesInBackground(this, [this](const QStringList& lines) { DrivesListed(lines); });
+}
+
+void TfMainForm::DrivesListed(const QStringList& lines) {
+    frOptions_->SetDrives(lines);
+    ShowDriveState();
+}
+
+void TfMainForm::ShowDriveState() {
+    const bool noDrives = !frOptions_->HasDrives();
+    if (noDrives)
+        frCdimport_->ShowNoDrives();
+    lblNoDrives_->setVisible(noDrives && importMode_);
 }
 
 void TfMainForm::LoadDisc() {

@@ -101,6 +101,8 @@ public:
     QWidget* FolderColumn() const { return folderColumn_; }
     QWidget* WorkPanel() const { return workPanel_; }
     QLabel* CountLine() const { return lblCount_; }
+    // Shown over the empty track list of the import view while there is no CD drive at all.
+    QLabel* NoDrivesNote() const { return lblNoDrives_; }
     QToolButton* ModeButton(const char* actionName) const;
     QComboBox* PresetBox() const { return cmbPresets_; }
     QPushButton* UpdatePresetButton() const { return btnUpdatePreset_; }
@@ -159,6 +161,10 @@ private:
     // "Filenames": the mask dialog on the naming of the mode in use, then names anew.
     void acsfxFileNamesExecute();
     void CdDriveTimerTimer();
+    // Drives can be plugged in at any time; a listing runs on a worker thread.
+    void ListDrivesAgain();
+    void DrivesListed(const QStringList& lines);
+    void ShowDriveState();
     void FolderTreeChange(const QString& folder);
     void SelectFolderInTree(const QString& folder);
 
@@ -213,6 +219,8 @@ private:
     QPushButton* btnCancel_ = nullptr;
     QTimer* listChangeTimer_ = nullptr;
     QTimer* cdDriveTimer_ = nullptr;
+    ICdDriveList* drives_ = nullptr;
+    QLabel* lblNoDrives_ = nullptr;
     QString pressedModeButton_;
     bool selectingFolder_ = false; // the program, not the user, moves the tree's selection
     TMetadataServices* services_ = nullptr;

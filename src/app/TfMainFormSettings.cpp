@@ -72,7 +72,7 @@ TSettingsValues TfMainForm::CollectSettings() const {
     v.Top = frame.top();
     v.Width = frame.width();
     v.Height = frame.height();
-    v.DriveNumber = frOptions_->cmbDrive->currentIndex();
+    v.DriveNumber = frOptions_->DriveNumber();
     v.cdOutputRoot = cdOutputRoot;
     v.cdAutoMusFreeDb = frOptions_->chkAutoMusFreeDB->isChecked();
     v.cdAutoSFXFreeDb = frOptions_->chkAutoSFXFreeDB->isChecked();
@@ -163,10 +163,8 @@ void TfMainForm::ApplyLayout(const TSettingsValues& values) {
 }
 
 void TfMainForm::ApplyRipper(const TSettingsValues& values) {
-    if (values.DriveNumber) {
-        const int drive = *values.DriveNumber;
-        frOptions_->cmbDrive->setCurrentIndex(drive < frOptions_->cmbDrive->count() ? drive : -1);
-    }
+    if (values.DriveNumber)
+        frOptions_->SelectDrive(*values.DriveNumber);
     ApplyTo(values.cdOutputRoot, cdOutputRoot);
     ApplyCheck(values.cdAutoMusFreeDb, frOptions_->chkAutoMusFreeDB);
     ApplyCheck(values.cdAutoSFXFreeDb, frOptions_->chkAutoSFXFreeDB);

@@ -2,6 +2,7 @@
 
 #include "cdimport/IPcmSource.h"
 
+#include <QList>
 #include <QString>
 
 #include <memory>
@@ -14,6 +15,13 @@ struct TCdDriveInfo {
     QString Product;
 };
 
+// A drive as a listing found it: what opening it takes, and what the user is shown.
+struct TCdDrive {
+    QString Path;
+    bool IsImage = false;
+    TCdDriveInfo Info;
+};
+
 // Secure reads verify and correct every sector (slow on a scratched disc); plain reads take
 // what the drive delivers.
 enum class TCdReadMode { Secure, Plain };
@@ -22,6 +30,11 @@ enum class TCdReadMode { Secure, Plain };
 class ICdDrives {
 public:
     virtual ~ICdDrives() = default;
+    // Looks for the drives and disc images anew and changes nothing: opening a drive can take
+    // seconds, so this may run on a worker thread while the calls below go on.
+    virtual QList<TCdDrive> FindDrives() const = 0;
+    // From now on the drives are `drives`, numbered from 0.
+    virtual void UseDrives(const QList<TCdDrive>& drives) = 0;
     // Nothing for a number that has no drive.
     virtual std::optional<TCdDriveInfo> Info(int drive) = 0;
     virtual bool IsDoorOpen(int drive) = 0;

@@ -1,8 +1,7 @@
 #include "cdimport/TCDcontrol.h"
 
-#include "app/IUserMessages.h"
-#include "cdimport/IProgramExit.h"
 #include "cdimport/TRipThread.h"
+#include "cdimport/TSimpleThread.h"
 #include "cdimport/TWavHeader.h"
 #include "cdimport/WriteFully.h"
 
@@ -10,6 +9,7 @@
 #include <QFileInfo>
 
 #include <cmath>
+#include <utility>
 
 namespace {
 constexpr int maxDrives = 10;
@@ -24,7 +24,7 @@ int RoundHalfEven(double value) { return int(std::nearbyint(value)); }
 TCDcontrol::TCDcontrol(std::unique_ptr<ICdDrives> drives, std::unique_ptr<IAudioOutput> output,
                        QObject* parent)
     : QObject(parent), drives_(std::move(drives)), output_(std::move(output)) {
-    OpenOutput();
+    outputResult_ = OpenOutput();
 }
 
 TCDcontrol::~TCDcontrol() {
@@ -35,14 +35,8 @@ TCDcontrol::~TCDcontrol() {
     }
 }
 
-void TCDcontrol::OpenOutput() {
-    if (!output_->Init())
-        EndProgram("Can't initialize device");
-}
-
-void TCDcontrol::EndProgram(const QString& message) {
-    UserMessages().ShowMessage(message);
-    ProgramExit().Exit(1);
+TResult TCDcontrol::OpenOutput() {
+    return output_->Init() ? TResult::Ok() : TResult::Error("Can't initialize device");
 }
 
 // ---- Drives and discs
@@ -55,8 +49,6 @@ int TCDcontrol::ListDrives(QStringList& list) {
             break;
         list.append(QString("%1: %2 - %3").arg(info->Name, info->Vendor, info->Product));
     }
-    if (count == 0)
-        EndProgram("No CD drives found");
     drive_ = 0;
     return count;
 }
@@ -65,6 +57,25 @@ QStringList TCDcontrol::ListDrives() {
     QStringList list;
     ListDrives(list);
     return list;
+}
+
+void TCDcontrol::ListDrivesInBackground(QObject* receiver, TDrivesListed listed) {
+    waitingForDrives_.append({QPointer<QObject>(receiver), std::move(listed)});
+    if (driveListing_)
+        return;
+    driveListing_ = std::make_unique<TSimpleThread>([this] { foundDrives_ = drives_->FindDrives(); },
+                                                    [this] { DrivesFound(); });
+}
+
+void TCDcontrol::DrivesFound() {
+    // Freed later: this runs inside the thread object's own slot.
+    driveListing_.release()->deleteLater();
+    drives_->UseDrives(std::exchange(foundDrives_, {}));
+    const QStringList lines = ListDrives();
+    for (const auto& [receiver, listed] : std::exchange(waitingForDrives_, {})) {
+        if (receiver)
+            listed(lines);
+    }
 }
 
 bool TCDcontrol::IsDoorOpen() { return drives_->IsDoorOpen(drive_); }
@@ -95,17 +106,22 @@ QString TCDcontrol::GetDiscId() { return drives_->CddbId(drive_); }
 
 // ---- Preview
 
-void TCDcontrol::PlayTrack(int track) {
+bool TCDcontrol::PlayTrack(int track) {
     if (ripping_)
-        return;
+        return false;
     preview_.reset();
+    lastPreviewTrack_ = track;
+    // A sound server started after the program gives the previews their output.
+    if (!outputResult_)
+        outputResult_ = OpenOutput();
+    if (!outputResult_)
+        return false;
     // Plain reads: a preview must start at once, and a click now and then does no harm.
     preview_ = output_->CreatePlayer(drives_->OpenTrack(drive_, track, TCdReadMode::Plain));
-    if (preview_) {
-        preview_->SetVolume(previewVolume_);
-        preview_->Play();
-    }
-    lastPreviewTrack_ = track;
+    if (!preview_)
+        return false;
+    preview_->SetVolume(previewVolume_);
+    return preview_->Play();
 }
 
 void TCDcontrol::StopPreview() {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/TResult.h"
 #include "cdimport/IAudioOutput.h"
 #include "cdimport/ICdDriveList.h"
 #include "cdimport/ICdDrives.h"
@@ -8,6 +9,7 @@
 
 #include <QList>
 #include <QObject>
+#include <QPointer>
 #include <QStringList>
 
 #include <atomic>
@@ -15,6 +17,7 @@
 
 class QFile;
 class TRipThread;
+class TSimpleThread;
 
 // Whole seconds per track, -1 for a data track.
 using TTrackLengthArray = QList<int>;
@@ -26,15 +29,20 @@ using TTrackLengthArray = QList<int>;
 class TCDcontrol : public QObject, public ICdDriveList {
     Q_OBJECT
 public:
-    // Opens the audio output; when it cannot, tells the user and ends the program.
+    // Opens the audio output. Without one the program goes on, with previews that do not
+    // play; `OutputResult` tells why, for the caller to show.
     TCDcontrol(std::unique_ptr<ICdDrives> drives, std::unique_ptr<IAudioOutput> output,
                QObject* parent = nullptr);
     ~TCDcontrol() override;
+    const TResult& OutputResult() const { return outputResult_; }
 
-    // Appends one line per drive, returns the count and selects drive 0. With no drive at
-    // all it tells the user and ends the program.
+    // Appends one line per drive, returns the count (0 on a machine without any) and selects
+    // drive 0.
     int ListDrives(QStringList& list);
     QStringList ListDrives() override;
+    // Looks for drives anew on a worker thread and hands the lines to `listed` on this
+    // thread. A call while a listing runs is answered by that listing.
+    void ListDrivesInBackground(QObject* receiver, TDrivesListed listed) override;
     void SelectDrive(int drive) { drive_ = drive; }
     int SelectedDrive() const { return drive_; }
 
@@ -46,7 +54,8 @@ public:
     static int TrackSeconds(qint64 bytes);
 
     // Preview of a CD track (tracks count from 0). Every call does nothing while ripping.
-    void PlayTrack(int track);
+    // False when the track does not play (no sound output, no such track).
+    bool PlayTrack(int track);
     void StopPreview();
     void TogglePreview();
     void SetPreviewVolume(float volume);
@@ -88,8 +97,8 @@ private slots:
     void RipThreadFinished();
 
 private:
-    void OpenOutput();
-    void EndProgram(const QString& message);
+    TResult OpenOutput();
+    void DrivesFound();
     void SetStatus(const QString& text);
     // Takes the file back from the finished rip thread, completes its header and closes it.
     void CloseRipFile();
@@ -114,4 +123,9 @@ private:
     QString ripTrackName_;
     QString ripError_;
     QString ripReport_;
+    TResult outputResult_;
+    QList<std::pair<QPointer<QObject>, TDrivesListed>> waitingForDrives_;
+    QList<TCdDrive> foundDrives_; // written by the listing's thread, read after its end
+    // Last, so that it is destroyed first: its thread uses the drives.
+    std::unique_ptr<TSimpleThread> driveListing_;
 };

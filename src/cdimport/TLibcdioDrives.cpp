@@ -7,6 +7,8 @@
 #include <QDir>
 #include <QFileInfo>
 
+#include <algorithm>
+
 #include <cdio/logging.h>
 #include <cdio/mmc.h>
 
@@ -19,14 +21,27 @@ void DropLibraryMessage(cdio_log_level_t, const char*) {}
 QString FromLatin1Field(const char* field) { return QString::fromLatin1(field).trimmed(); }
 } // namespace
 
-TLibcdioDrives::TLibcdioDrives(const QString& imagesFolder, bool includePhysicalDrives) {
+TLibcdioDrives::TLibcdioDrives(const QString& imagesFolder, bool includePhysicalDrives)
+    : TLibcdioDrives(QStringList{imagesFolder}, includePhysicalDrives) {}
+
+TLibcdioDrives::TLibcdioDrives(const QStringList& imagesFolders, bool includePhysicalDrives)
+    : imagesFolders_(imagesFolders), includePhysicalDrives_(includePhysicalDrives) {
     cdio_log_set_handler(DropLibraryMessage);
-    if (includePhysicalDrives)
-        AddPhysicalDrives();
-    AddImages(imagesFolder);
+    drives_ = FindDrives();
 }
 
-void TLibcdioDrives::AddPhysicalDrives() {
+QList<TCdDrive> TLibcdioDrives::FindDrives() const {
+    QList<TDrive> found;
+    if (includePhysicalDrives_)
+        AddPhysicalDrives(found);
+    for (const QString& folder : imagesFolders_)
+        AddImages(folder, found);
+    return found;
+}
+
+void TLibcdioDrives::UseDrives(const QList<TCdDrive>& drives) { drives_ = drives; }
+
+void TLibcdioDrives::AddPhysicalDrives(QList<TDrive>& drives) {
     char** devices = cdio_get_devices(DRIVER_DEVICE);
     for (char** device = devices; device && *device; ++device) {
         TDrive drive{QString::fromLocal8Bit(*device), false, {QString::fromLocal8Bit(*device), {}, {}}};
@@ -36,12 +51,12 @@ void TLibcdioDrives::AddPhysicalDrives() {
             drive.Info.Vendor = FromLatin1Field(hardware.psz_vendor);
             drive.Info.Product = FromLatin1Field(hardware.psz_model);
         }
-        drives_.append(drive);
+        drives.append(drive);
     }
     cdio_free_device_list(devices);
 }
 
-void TLibcdioDrives::AddImages(const QString& imagesFolder) {
+void TLibcdioDrives::AddImages(const QString& imagesFolder, QList<TDrive>& drives) {
     const QDir folder(imagesFolder);
     const QStringList cueFiles = folder.entryList({"*.cue"}, QDir::Files, QDir::Name);
     for (const QString& cueFile : cueFiles) {
@@ -49,7 +64,12 @@ void TLibcdioDrives::AddImages(const QString& imagesFolder) {
         // libcdio takes the samples from the .bin named like the .cue, not from its FILE line.
         if (!QFileInfo::exists(folder.filePath(baseName + ".bin")))
             continue;
-        drives_.append({folder.filePath(cueFile), true, {cueFile, "Disc image", baseName}});
+        // The same folder given twice, or a user's copy of a shipped image, is listed once.
+        const bool listed = std::any_of(drives.cbegin(), drives.cend(), [&](const TDrive& drive) {
+            return drive.IsImage && drive.Info.Name == cueFile;
+        });
+        if (!listed)
+            drives.append({folder.filePath(cueFile), true, {cueFile, "Disc image", baseName}});
     }
 }
 

@@ -10,6 +10,9 @@ bool TQtAudioOutput::Init() {
 }
 
 std::unique_ptr<IAudioPlayer> TQtAudioOutput::CreatePlayer(std::unique_ptr<IPcmSource> source) {
+    // A sound server started after the program gives the previews their output.
+    if (device_.isNull())
+        Init();
     if (!source || device_.isNull())
         return nullptr;
     return std::make_unique<TQtAudioPlayer>(device_, std::move(source));

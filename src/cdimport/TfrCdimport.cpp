@@ -85,3 +85,8 @@ void TfrCdimport::ShowOutputInfo(const QString& outputFolder, const QString& fil
     lblFilenameDemo->setText(filenameDemo);
     lblFileFormat->setText(formatText);
 }
+
+void TfrCdimport::ShowNoDrives() {
+    btnRipSel->hide();
+    btnRipDisc->hide();
+}

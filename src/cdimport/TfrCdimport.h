@@ -65,6 +65,9 @@ public:
     // Shows the output folder line, the example file name and the output format line.
     void ShowOutputInfo(const QString& outputFolder, const QString& filenameDemo,
                         const QString& formatText);
+    // With no drive at all there is nothing to rip: hides "Rip marked" and "Rip disc"; the disc
+    // reader shows them again once it has read a disc with tracks.
+    void ShowNoDrives();
 
 private:
     QWidget* BuildSfxTab(const std::function<QAction*(const char*)>& actions);

@@ -2,6 +2,7 @@
 
 #include "services/TFreeDbClient.h"
 #include "ui/PanelBuilder.h"
+#include "ui/TDriveBox.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -9,6 +10,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QSpinBox>
+#include <QStandardItemModel>
 #include <QVBoxLayout>
 
 TfrOptions::TfrOptions(QWidget* parent) : QWidget(parent) {
@@ -18,7 +20,7 @@ TfrOptions::TfrOptions(QWidget* parent) : QWidget(parent) {
 
     TPanelBuilder cd("CD options");
     cd.Label("CD drive to read from:");
-    cmbDrive = new QComboBox;
+    cmbDrive = new TDriveBox;
     cmbDrive->setObjectName("cmbDrive");
     cd.Add(cmbDrive);
     layout->addWidget(cd.Take());
@@ -62,7 +64,36 @@ TfrOptions::TfrOptions(QWidget* parent) : QWidget(parent) {
 }
 
 void TfrOptions::SetDrives(const QStringList& drives) {
+    // The same drives again (the usual answer to opening the box) leave the open list alone.
+    if (listedDrives_ == drives)
+        return;
+    listedDrives_ = drives;
+    const QString chosen = hasDrives_ ? cmbDrive->currentText() : QString();
+    const int wanted = DriveNumber();
     cmbDrive->clear();
+    hasDrives_ = !drives.isEmpty();
+    if (!hasDrives_) {
+        cmbDrive->addItem("No CD drives found");
+        // The box stays enabled: opening it is what lists the drives again.
+        if (auto* model = qobject_cast<QStandardItemModel*>(cmbDrive->model()))
+            model->item(0)->setEnabled(false);
+        cmbDrive->setCurrentIndex(0);
+        wantedDrive_ = wanted;
+        return;
+    }
     cmbDrive->addItems(drives);
-    cmbDrive->setCurrentIndex(-1);
+    if (!chosen.isEmpty())
+        cmbDrive->setCurrentIndex(cmbDrive->findText(chosen, Qt::MatchExactly));
+    else
+        SelectDrive(wanted);
+}
+
+int TfrOptions::DriveNumber() const { return hasDrives_ ? cmbDrive->currentIndex() : wantedDrive_; }
+
+void TfrOptions::SelectDrive(int drive) {
+    if (!hasDrives_) {
+        wantedDrive_ = drive;
+        return;
+    }
+    cmbDrive->setCurrentIndex(drive >= 0 && drive < cmbDrive->count() ? drive : -1);
 }

@@ -1,9 +1,13 @@
 #pragma once
 
+#include "ui/TDriveBox.h"
+
+#include <QStringList>
 #include <QWidget>
 
+#include <optional>
+
 class QCheckBox;
-class QComboBox;
 class QLabel;
 class QLineEdit;
 class QPushButton;
@@ -16,7 +20,7 @@ class TfrOptions : public QWidget {
 public:
     explicit TfrOptions(QWidget* parent = nullptr);
 
-    QComboBox* cmbDrive = nullptr;
+    TDriveBox* cmbDrive = nullptr;
     QCheckBox* chkAutoMusFreeDB = nullptr;
     QCheckBox* chkAutoSFXFreeDB = nullptr;
     QCheckBox* chkAutoSFXdb = nullptr;
@@ -35,6 +39,19 @@ public:
     QLineEdit* editSFXdbHost = nullptr;
     QLineEdit* editWebHost = nullptr;
 
-    // Replaces the drive box's entries; no entry is selected afterwards.
+    // Replaces the drive box's entries, keeping the chosen drive when it is still there (at
+    // first none is chosen). Without any drive the box holds "No CD drives found" as its only
+    // entry, which cannot be chosen.
     void SetDrives(const QStringList& drives);
+    bool HasDrives() const { return hasDrives_; }
+    // The "DriveNumber" setting: the chosen entry, -1 for none. A number set while there is no
+    // drive is kept and chosen once drives are found.
+    int DriveNumber() const;
+    // Chooses entry `drive`; a negative number, or one past the entries, chooses none.
+    void SelectDrive(int drive);
+
+private:
+    std::optional<QStringList> listedDrives_;
+    bool hasDrives_ = false;
+    int wantedDrive_ = -1; // the setting while there is no drive to choose
 };

@@ -1,7 +1,6 @@
 #include "app/ExistingFolder.h"
 #include "app/GeneralErrorDisplay.h"
 #include "app/EAppError.h"
-#include "app/TProgramFolder.h"
 #include "cdimport/TOutputFormat.h"
 
 #include "common/TRecordingMessages.h"
@@ -20,14 +19,6 @@ TEST(ExistingFolder, FallsBackToTheNearestOfThreeParents) {
     EXPECT_EQ(ExistingFolderOrParent(root + "/b/c/d"), root);
     EXPECT_EQ(ExistingFolderOrParent(root + "/b/c/d/e"), QString()); // four levels: none
     EXPECT_EQ(ExistingFolderOrParent(QString()), QString());
-}
-
-TEST(TProgramFolder, UnusableInstallFolderFallsBackToUserData) {
-    TTestDir dir;
-    const QString install = dir.MakeFolder("install");
-    EXPECT_EQ(TProgramFolder::Choose(install, "/fallback"), install);
-    EXPECT_EQ(TProgramFolder::Choose(dir.File("missing"), "/fallback"), "/fallback");
-    EXPECT_EQ(TProgramFolder::Choose(dir.Write("file", "x"), "/fallback"), "/fallback");
 }
 
 TEST(GeneralErrorDisplay, ShowsTheErrorsOwnTextAndGoesOn) {

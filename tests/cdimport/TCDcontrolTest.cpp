@@ -6,6 +6,11 @@
 #include "cdimport/WaitForRipEnd.h"
 #include "common/TTestDir.h"
 
+#include <QCoreApplication>
+#include <QElapsedTimer>
+#include <QSemaphore>
+#include <QThread>
+
 #include <gtest/gtest.h>
 
 namespace {
@@ -28,20 +33,65 @@ protected:
 };
 } // namespace
 
-TEST(TCDcontrolStart, OutputThatCannotOpenEndsTheProgram) {
+TEST(TCDcontrolStart, WithoutSoundOutputTheProgramGoesOnAndPreviewsDoNotPlay) {
     TRecordingMessages messages;
     TRecordingExit exits;
-    TCDcontrol cd(std::make_unique<TFakeCdDrives>(), std::make_unique<TFakeAudioOutput>(false));
-    EXPECT_EQ(messages.Messages, QStringList{"Can't initialize device"});
-    EXPECT_EQ(exits.ExitCodes.size(), 1);
+    auto drives = std::make_unique<TFakeCdDrives>();
+    drives->Drives = {{"/dev/sr0", "ACME", "CDR-1"}};
+    drives->TrackBytes = {176400};
+    auto outputOwned = std::make_unique<TFakeAudioOutput>(false);
+    TFakeAudioOutput* output = outputOwned.get();
+    TCDcontrol cd(std::move(drives), std::move(outputOwned));
+
+    EXPECT_EQ(cd.OutputResult().ErrorText(), "Can't initialize device");
+    EXPECT_TRUE(messages.Messages.isEmpty()); // the caller shows it, once
+    EXPECT_TRUE(exits.ExitCodes.isEmpty());
+    EXPECT_FALSE(cd.PlayTrack(0));
+    EXPECT_FALSE(cd.IsPreviewPlaying());
+    EXPECT_EQ(output->PlayersCreated, 0);
+
+    output->CanOpen = true; // a sound server started later
+    EXPECT_TRUE(cd.PlayTrack(0));
+    EXPECT_TRUE(cd.OutputResult());
+    EXPECT_TRUE(cd.IsPreviewPlaying());
 }
 
-TEST_F(TCDcontrolTest, NoDriveEndsTheProgram) {
+TEST_F(TCDcontrolTest, NoDriveListsNoneAndGoesOn) {
     drives->Drives.clear();
     QStringList lines;
     EXPECT_EQ(cd->ListDrives(lines), 0);
-    EXPECT_EQ(messages.Messages, QStringList{"No CD drives found"});
-    EXPECT_EQ(exits.ExitCodes.size(), 1);
+    EXPECT_TRUE(lines.isEmpty());
+    EXPECT_TRUE(messages.Messages.isEmpty());
+    EXPECT_TRUE(exits.ExitCodes.isEmpty());
+}
+
+TEST_F(TCDcontrolTest, DrivePluggedInLaterIsFoundOnAWorkerThread) {
+    drives->Drives.clear();
+    drives->Attached = {{"/dev/sr1", "USB", "Slim"}};
+    QSemaphore gate;
+    drives->Gate = &gate;
+    QObject window;
+    auto gone = std::make_unique<QObject>();
+    QList<QStringList> answers;
+    bool goneAnswered = false;
+
+    cd->ListDrivesInBackground(&window, [&](const QStringList& lines) { answers.append(lines); });
+    cd->ListDrivesInBackground(gone.get(), [&](const QStringList&) { goneAnswered = true; });
+    cd->ListDrivesInBackground(&window, [&](const QStringList& lines) { answers.append(lines); });
+    gone.reset();
+    QCoreApplication::processEvents();
+    EXPECT_TRUE(answers.isEmpty()); // the caller did not wait for the drive
+    gate.release();
+    QElapsedTimer clock;
+    clock.start();
+    while (answers.size() < 2 && clock.elapsed() < 10000)
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+
+    const QStringList expected{"/dev/sr1: USB - Slim"};
+    EXPECT_EQ(answers, QList<QStringList>({expected, expected})); // one listing answers both
+    EXPECT_FALSE(goneAnswered);
+    EXPECT_NE(drives->FoundOn, QThread::currentThread());
+    EXPECT_EQ(cd->ListDrives(), expected);
 }
 
 TEST_F(TCDcontrolTest, ListsDrivesUpToTheFirstGapAndSelectsDriveZero) {

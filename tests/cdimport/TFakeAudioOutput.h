@@ -27,9 +27,9 @@ private:
 
 class TFakeAudioOutput : public IAudioOutput {
 public:
-    explicit TFakeAudioOutput(bool canOpen = true) : canOpen_(canOpen) {}
+    explicit TFakeAudioOutput(bool canOpen = true) : CanOpen(canOpen) {}
 
-    bool Init() override { return canOpen_; }
+    bool Init() override { return CanOpen; }
     std::unique_ptr<IAudioPlayer> CreatePlayer(std::unique_ptr<IPcmSource> source) override {
         if (!source)
             return nullptr;
@@ -41,7 +41,5 @@ public:
 
     TFakeAudioPlayer* LastPlayer = nullptr; // owned by whoever asked for it
     int PlayersCreated = 0;
-
-private:
-    bool canOpen_;
+    bool CanOpen; // false: no device, as on a machine without a sound server
 };

@@ -4,6 +4,8 @@
 #include "cdimport/TMemoryPcmSource.h"
 
 #include <QList>
+#include <QSemaphore>
+#include <QThread>
 
 // Drives and discs as a test sets them up. Every drive holds the same disc.
 class TFakeCdDrives : public ICdDrives {
@@ -15,6 +17,26 @@ public:
     int TracksOpened = 0;
     QString ReadError;  // what every opened track's read reports at its end
     QString ReadReport;
+    // What a new listing finds (a drive plugged in later); with `Gate` set, a listing waits
+    // for one release of it.
+    QList<TCdDriveInfo> Attached;
+    QSemaphore* Gate = nullptr;
+    mutable QThread* FoundOn = nullptr;
+
+    QList<TCdDrive> FindDrives() const override {
+        FoundOn = QThread::currentThread();
+        if (Gate)
+            Gate->acquire();
+        QList<TCdDrive> found;
+        for (const TCdDriveInfo& info : Attached)
+            found.append({info.Name, false, info});
+        return found;
+    }
+    void UseDrives(const QList<TCdDrive>& drives) override {
+        Drives.clear();
+        for (const TCdDrive& drive : drives)
+            Drives.append(drive.Info);
+    }
 
     std::optional<TCdDriveInfo> Info(int drive) override {
         InfoAsked.append(drive);

@@ -6,6 +6,7 @@
 #include "cdimport/TJobHandler.h"
 #include "cdimport/TLibcdioDrives.h"
 #include "cdimport/TSineWav.h"
+#include "common/SkipWithoutTool.h"
 #include "common/TRecordingMessages.h"
 #include "common/TTestDir.h"
 
@@ -93,6 +94,8 @@ TEST_F(TJobHandlerImportTest, RipsResamplesAndTagsEveryTrack) {
 }
 
 TEST_F(TJobHandlerImportTest, RipsAndEncodesEveryTrackToMp3) {
+    SKIP_WITHOUT_TOOL("lame");
+    SKIP_WITHOUT_TOOL("ffprobe");
     dir.Write("out/Track 02.wav", "an earlier WAV import of the disc");
     ASSERT_TRUE(Import({sfmp3, 128, 16, 44100}));
 

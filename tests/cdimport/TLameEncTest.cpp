@@ -5,6 +5,7 @@
 #include "cdimport/TLameProgram.h"
 #include "cdimport/TSineWav.h"
 #include "common/QtPrinters.h"
+#include "common/SkipWithoutTool.h"
 #include "common/TRecordingMessages.h"
 #include "common/TTestDir.h"
 
@@ -172,6 +173,8 @@ TEST_F(TLameEncTest, RipUnderTheMp3NameIsNotTouched) {
 }
 
 TEST(TLameProgramTest, RealLameWritesTheTagsReadBack) {
+    SKIP_WITHOUT_TOOL("lame");
+    SKIP_WITHOUT_TOOL("ffprobe");
     TTestDir dir;
     tsound sound;
     sound.path = dir.File("Track \"07\".mp3");
@@ -218,6 +221,7 @@ TEST(TLameProgramTest, RealLameUnderTheCLocaleKeepsNonAsciiTitlesAndWritesNoEmpt
 }
 
 TEST(TLameProgramTest, ReportsWhetherItStartedAndSucceeded) {
+    SKIP_WITHOUT_TOOL("lame");
     TTestDir dir;
     const QString garbage = dir.Write("garbage.wav", "not audio at all");
     EXPECT_FALSE(TLameProgram("trackmoth-no-such-encoder").Run({"-h", garbage, dir.File("x.mp3")}).Started);

@@ -3,6 +3,7 @@
 #include "common/QtPrinters.h"
 #include "common/TTestDir.h"
 
+#include <QDir>
 #include <QFile>
 
 #include <gtest/gtest.h>
@@ -39,6 +40,29 @@ TEST_F(TLibcdioDrivesTest, ImagesAreDrivesInNameOrderAndNeedTheirBin) {
     EXPECT_EQ(drives.Info(1)->Name, "Birds.cue");
     EXPECT_FALSE(drives.Info(2));
     EXPECT_FALSE(drives.IsDoorOpen(0));
+}
+
+TEST_F(TLibcdioDrivesTest, ImagesOfEveryFolderOnceAndFoundAnewOnRequest) {
+    const QString shipped = dir.File("shipped");
+    TCdImageWriter::Write(discs, "Birds", {TTrack{}});
+    TCdImageWriter::Write(shipped, "Birds", {TTrack{}});
+    TCdImageWriter::Write(shipped, "Demo", {TTrack{}});
+    TLibcdioDrives drives(QStringList{discs, shipped, discs}, false);
+    ASSERT_TRUE(drives.Info(1));
+    EXPECT_EQ(drives.Info(0)->Name, "Birds.cue");
+    EXPECT_EQ(drives.Info(1)->Name, "Demo.cue");
+    EXPECT_FALSE(drives.Info(2));
+
+    TCdImageWriter::Write(discs, "Alarms", {TTrack{}});
+    const QList<TCdDrive> found = drives.FindDrives();
+    EXPECT_FALSE(drives.Info(2)); // finding changes nothing
+    ASSERT_EQ(found.size(), 3);
+    EXPECT_EQ(found[0].Path, QDir(discs).filePath("Alarms.cue"));
+    EXPECT_EQ(found[1].Path, QDir(discs).filePath("Birds.cue")); // the first folder's copy
+    EXPECT_EQ(found[2].Path, QDir(shipped).filePath("Demo.cue"));
+    drives.UseDrives(found);
+    EXPECT_EQ(drives.Info(0)->Name, "Alarms.cue");
+    EXPECT_EQ(drives.TrackCount(2), 1);
 }
 
 TEST_F(TLibcdioDrivesTest, SamplesComeFromTheBinNamedLikeTheCue) {

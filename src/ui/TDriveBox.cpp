@@ -1,0 +1,6 @@
+#include "ui/TDriveBox.h"
+
+void TDriveBox::showPopup() {
+    emit PopupAboutToShow();
+    QComboBox::showPopup();
+}
