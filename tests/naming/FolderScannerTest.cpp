@@ -143,6 +143,29 @@ TEST(LoadFolder, PipesAndSocketsAreNoSounds) {
     EXPECT_EQ(sounds.Items(0)->Comment, "real.wav");
 }
 
+TEST(LoadFolder, FoldersAndLinksToFoldersAreNoSounds) {
+    TTestDir dir;
+    dir.Write("real.wav", "");
+    dir.Write("dir.wav/inside.wav", "");
+    const QString target = dir.MakeFolder("target");
+    ASSERT_TRUE(QFile::link(target, dir.File("link.mp3")));
+    ASSERT_TRUE(QFile::link(dir.File("real.wav"), dir.File("alias.wav"))); // a link to a file is one
+    ASSERT_TRUE(QFile::link(dir.File("gone"), dir.File("broken.aif")));
+    TSoundList sounds;
+    LoadFolder(dir.Path(), sounds, TFileNameOptions(), true, {});
+    QStringList listed;
+    for (const tsound* sound : sounds)
+        listed.append(sound->Comment);
+    EXPECT_EQ(listed, QStringList({"alias.wav", "real.wav"}));
+
+    TFindFile finder; // whatever the attributes ask for
+    finder.SetPath(dir.Path());
+    finder.FileAttr = ffaAnyFile;
+    finder.FileMask = "*.*";
+    for (const QString& path : finder.SearchByMask())
+        EXPECT_FALSE(QFileInfo(path).isDir()) << qPrintable(path);
+}
+
 TEST(LoadFolder, NamesFromTheRenameMaskAndTheNameOnDisk) {
     TTestDir dir;
     dir.Write("Dog bark.wav", "");
