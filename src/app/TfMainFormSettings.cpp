@@ -7,6 +7,7 @@
 #include "app/TSettingsDocument.h"
 #include "cdimport/TfrCdimport.h"
 #include "naming/TfrRename.h"
+#include "ui/ShortcutText.h"
 #include "ui/TCDripperList.h"
 #include "ui/TfrOptions.h"
 
@@ -41,14 +42,6 @@ void ApplyTo(const std::optional<T>& value, T& target) {
 void ApplyCheck(const std::optional<bool>& value, QCheckBox* box) {
     if (value)
         box->setChecked(*value);
-}
-
-// A shortcut text that names no key gives no shortcut.
-QKeySequence ShortcutFromText(const QString& text) {
-    const QKeySequence sequence = QKeySequence::fromString(text, QKeySequence::PortableText);
-    if (sequence.isEmpty() || sequence[0].key() == Qt::Key_unknown)
-        return QKeySequence();
-    return sequence;
 }
 } // namespace
 
@@ -94,7 +87,7 @@ TSettingsValues TfMainForm::CollectSettings() const {
     v.LastFolder = currentFolder_;
     QList<QPair<QString, QString>> shortcuts;
     for (const TActionInfo& info : ActionTable())
-        shortcuts.append({info.Name, Action(info.Name)->shortcut().toString(QKeySequence::PortableText)});
+        shortcuts.append({info.Name, ShortcutToText(Action(info.Name)->shortcut())});
     v.Shortcuts = shortcuts;
     return v;
 }
@@ -212,7 +205,7 @@ void TfMainForm::ApplyShortcuts(const TSettingsValues& values) {
     for (const TActionInfo& info : ActionTable()) {
         for (const auto& [name, text] : *values.Shortcuts) {
             if (name == info.Name) {
-                Action(info.Name)->setShortcut(ShortcutFromText(text));
+                Action(info.Name)->setShortcut(TextToShortcut(text));
                 break;
             }
         }

@@ -268,6 +268,7 @@ TEST_F(MainFormFixture, CloseWritesSettingsAndHistoriesThatTheNextStartRestores)
     EXPECT_EQ(dir.Read("SFXHistory.txt"), QByteArray("Big Bangs\r\n"));
     EXPECT_EQ(dir.Read("MusHistory.txt"), QByteArray("Artist\r\n"));
     ASSERT_TRUE(QFile::exists(dir.File("LastSettings.xml")));
+    EXPECT_TRUE(dir.Read("LastSettings.xml").contains("<acMarkAll>Shift+Ctrl+K</acMarkAll>"));
 
     auto form = NewForm();
     EXPECT_FALSE(form->ImportMode());
