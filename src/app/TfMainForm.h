@@ -163,6 +163,8 @@ private:
     void ApplyRenamer(const TSettingsValues& values);
     void ApplyShortcuts(const TSettingsValues& values);
     void ApplyLastFolder(const QString& folder);
+    // The usable areas of the screens, the primary one first.
+    static QList<QRect> AvailableScreenAreas();
     void RefreshAfterLoad();
     void ShowOutputFormat();
     void SaveHistories();

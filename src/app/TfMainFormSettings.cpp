@@ -3,8 +3,10 @@
 
 #include "app/ExistingFolder.h"
 #include "app/IUserMessages.h"
+#include "app/ReachableFrame.h"
 #include "app/TActionTable.h"
 #include "app/TSettingsDocument.h"
+#include "app/TTitleStrip.h"
 #include "cdimport/TfrCdimport.h"
 #include "naming/TfrRename.h"
 #include "ui/ShortcutText.h"
@@ -14,7 +16,9 @@
 #include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QGuiApplication>
 #include <QLabel>
+#include <QScreen>
 #include <QSpinBox>
 #include <QTabWidget>
 
@@ -143,7 +147,19 @@ void TfMainForm::ApplyLayout(const TSettingsValues& values) {
         frame.setWidth(*values.Width);
     if (values.Height)
         frame.setHeight(*values.Height);
-    setGeometry(frame);
+    if (values.Left || values.Top || values.Width || values.Height)
+        setGeometry(ReachableFrame(frame, AvailableScreenAreas(), titleStrip_->height()));
+}
+
+QList<QRect> TfMainForm::AvailableScreenAreas() {
+    QList<QRect> areas;
+    if (QScreen* primary = QGuiApplication::primaryScreen())
+        areas.append(primary->availableGeometry());
+    for (QScreen* screen : QGuiApplication::screens()) {
+        if (screen != QGuiApplication::primaryScreen())
+            areas.append(screen->availableGeometry());
+    }
+    return areas;
 }
 
 void TfMainForm::ApplyRipper(const TSettingsValues& values) {

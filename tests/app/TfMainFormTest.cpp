@@ -17,9 +17,11 @@
 #include <QComboBox>
 #include <QDir>
 #include <QElapsedTimer>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScreen>
 #include <QSignalSpy>
 #include <QSpinBox>
 #include <QTabWidget>
@@ -285,6 +287,17 @@ TEST_F(MainFormFixture, CloseWritesSettingsAndHistoriesThatTheNextStartRestores)
     EXPECT_EQ(form->frRename()->SFXHistory.Entries(), QStringList({"Big Bangs"}));
     EXPECT_TRUE(QDir(dir.File("presets/Settings")).exists());
     EXPECT_TRUE(QDir(dir.File("presets/Tags")).exists());
+}
+
+TEST_F(MainFormFixture, SavedPositionOnAScreenThatIsGoneComesBackOntoTheScreen) {
+    auto form = NewForm();
+    const QRect area = QGuiApplication::primaryScreen()->availableGeometry();
+    Load(*form, "<Layout><MainWindow><Left>" + QByteArray::number(area.right() + 2000) +
+                    "</Left><Top>" + QByteArray::number(area.top() - 900) +
+                    "</Top><Width>828</Width><Height>687</Height></MainWindow></Layout>");
+    const QRect shown = form->geometry();
+    EXPECT_TRUE(area.contains(QRect(shown.topLeft(), QSize(40, 19)))) << shown.x() << "," << shown.y();
+    EXPECT_EQ(shown.width(), std::min(828, area.width()));
 }
 
 TEST_F(MainFormFixture, PresetsHoldOnlyTheirTickedSections) {
