@@ -176,21 +176,34 @@ QWidget* TfMainForm::BuildTopBar() {
     playerArea_ = new QWidget(bar);
     playerArea_->setObjectName("PlayerArea");
     layout->addWidget(playerArea_, 1);
-    layout->addWidget(new QLabel("Settings presets:", bar));
+    // The caption above the box, so that the row has room for the "Update" button, whose
+    // place is kept while it is hidden: its showing must not widen the window.
+    auto* presetColumn = new QVBoxLayout;
+    presetColumn->setSpacing(2);
+    presetColumn->addWidget(new QLabel("Settings presets:", bar));
+    auto* presetRow = new QHBoxLayout;
+    presetColumn->addLayout(presetRow);
+    layout->addLayout(presetColumn);
     cmbPresets_ = new QComboBox(bar);
     cmbPresets_->setObjectName("cmbPresets");
+    // Long preset names show in full in the open list, not by widening the top bar.
+    cmbPresets_->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    cmbPresets_->setMinimumContentsLength(12);
     cmbPresets_->setMinimumWidth(120);
     cmbPresets_->addItem(addNewPreset);
     connect(cmbPresets_, &QComboBox::activated, this, &TfMainForm::cmbPresetSelect);
     connect(cmbPresets_, &QComboBox::currentIndexChanged, this,
             [this](int index) { btnUpdatePreset_->setEnabled(index > 0); });
-    layout->addWidget(cmbPresets_);
+    presetRow->addWidget(cmbPresets_);
     btnUpdatePreset_ = new QPushButton("Update", bar);
     btnUpdatePreset_->setObjectName("btnUpdatePreset");
+    QSizePolicy keepPlace = btnUpdatePreset_->sizePolicy();
+    keepPlace.setRetainSizeWhenHidden(true);
+    btnUpdatePreset_->setSizePolicy(keepPlace);
     btnUpdatePreset_->hide();
     btnUpdatePreset_->setEnabled(false);
     connect(btnUpdatePreset_, &QPushButton::clicked, this, &TfMainForm::btnUpdatePresetClick);
-    layout->addWidget(btnUpdatePreset_);
+    presetRow->addWidget(btnUpdatePreset_);
     return bar;
 }
 

@@ -13,6 +13,7 @@
 #include "common/TTestDir.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
@@ -337,6 +338,23 @@ TEST_F(MainFormFixture, PresetsHoldOnlyTheirTickedSections) {
     };
     emit f->PresetBox()->activated(0);
     EXPECT_TRUE(dir.Read("presets/Settings/Empty.xml").contains("<Trackmothsettings />"));
+}
+
+TEST_F(MainFormFixture, TheUpdateButtonFitsWithoutWideningTheWindow) {
+    dir.Write("presets/Settings/A preset with a long name.xml", "<Trackmothsettings/>");
+    auto form = NewForm();
+    form->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(form.get()));
+    form->PresetBox()->setCurrentIndex(1);
+    emit form->PresetBox()->activated(1);
+    QApplication::processEvents();
+    EXPECT_TRUE(form->UpdatePresetButton()->isVisible());
+    EXPECT_EQ(form->width(), 828);
+    const QRect update = form->UpdatePresetButton()->geometry();
+    EXPECT_LE(update.right(), form->TopBar()->contentsRect().right());
+    EXPECT_GE(update.width(), form->UpdatePresetButton()->minimumSizeHint().width());
+    form->close();
+    EXPECT_TRUE(dir.Read("LastSettings.xml").contains("<Width>828</Width>"));
 }
 
 TEST_F(MainFormFixture, UpdateRewritesTheShownPreset) {
