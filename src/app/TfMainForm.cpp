@@ -257,6 +257,8 @@ QWidget* TfMainForm::BuildFolderColumn() {
                 if (!selectingFolder_)
                     FolderTreeChange(folderModel_->filePath(current));
             });
+    connect(folderModel_, &QFileSystemModel::directoryLoaded, this, &TfMainForm::FolderTreeLoaded);
+    connect(folderModel_, &QFileSystemModel::layoutChanged, this, &TfMainForm::FolderTreeSorted);
     layout->addWidget(folderTree_);
     return folderColumn_;
 }
@@ -304,6 +306,8 @@ void TfMainForm::ShowRenameMode() {
     frCdimport_->hide();
     frOptions_->hide();
     frRename_->show();
+    if (folderColumn_->isHidden())
+        ShowChosenFolderWhenTheTreeAppears();
     folderColumn_->show();
     PressModeButton("acRenameMode");
     if (importMode_) {
@@ -416,6 +420,7 @@ QString TfMainForm::FirstOutputFolder() const {
 }
 
 void TfMainForm::FolderTreeChange(const QString& folder) {
+    folderToFollow_.clear(); // the user's own choice: the tree stays where the user put it
     currentFolder_ = folder;
     ListCurrentFolder();
 }
@@ -426,6 +431,48 @@ void TfMainForm::SelectFolderInTree(const QString& folder) {
     folderTree_->setCurrentIndex(index);
     folderTree_->scrollTo(index);
     selectingFolder_ = false;
+    // The tree reads the folders on the way in the background and sorts what it read a moment
+    // later; each step moves the chosen folder, so the tree follows it for a while.
+    folderToFollow_ = QDir::cleanPath(folder);
+    followingSince_.start();
+    siblingsLoaded_ = false;
+}
+
+bool TfMainForm::FollowingChosenFolder() {
+    if (!folderToFollow_.isEmpty() && followingSince_.elapsed() > 3000)
+        folderToFollow_.clear(); // whatever the tree does later is the user's business
+    return !folderToFollow_.isEmpty();
+}
+
+void TfMainForm::ScrollToChosenFolderSoon() {
+    QTimer::singleShot(0, folderTree_, [this, folder = folderToFollow_] {
+        folderTree_->scrollTo(folderModel_->index(folder));
+    });
+}
+
+void TfMainForm::FolderTreeLoaded(const QString& loadedFolder) {
+    if (!FollowingChosenFolder())
+        return;
+    const QString loaded = QDir::cleanPath(loadedFolder);
+    const QString parent = QFileInfo(folderToFollow_).path();
+    const QString loadedWithSlash = loaded.endsWith(u'/') ? loaded : loaded + u'/';
+    if (loaded != parent && !folderToFollow_.startsWith(loadedWithSlash))
+        return;
+    siblingsLoaded_ = siblingsLoaded_ || loaded == parent;
+    ScrollToChosenFolderSoon();
+}
+
+void TfMainForm::FolderTreeSorted() {
+    if (!FollowingChosenFolder())
+        return;
+    ScrollToChosenFolderSoon();
+    if (siblingsLoaded_)
+        folderToFollow_.clear(); // the siblings are read and in order: the folder stays put
+}
+
+void TfMainForm::ShowChosenFolderWhenTheTreeAppears() {
+    // Once laid out: a tree shown for the first time must show the folder chosen meanwhile.
+    QTimer::singleShot(0, folderTree_, [this] { folderTree_->scrollTo(folderTree_->currentIndex()); });
 }
 
 void TfMainForm::btnClearWordsClick() {

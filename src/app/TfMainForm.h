@@ -5,6 +5,7 @@
 #include "cdimport/TOutputFormat.h"
 #include "naming/TFileNameOptions.h"
 
+#include <QElapsedTimer>
 #include <QWidget>
 
 #include <functional>
@@ -149,6 +150,13 @@ private:
     void CdDriveTimerTimer();
     void FolderTreeChange(const QString& folder);
     void SelectFolderInTree(const QString& folder);
+    // The tree has read `loadedFolder` / sorted its rows; the folder the program chose stays in
+    // view while the tree is still busy with the folders on its way.
+    void FolderTreeLoaded(const QString& loadedFolder);
+    void FolderTreeSorted();
+    bool FollowingChosenFolder();
+    void ScrollToChosenFolderSoon();
+    void ShowChosenFolderWhenTheTreeAppears();
 
     void FillPresetBox();
     void cmbPresetSelect(int index);
@@ -204,5 +212,8 @@ private:
     QTimer* listChangeTimer_ = nullptr;
     QTimer* cdDriveTimer_ = nullptr;
     QString pressedModeButton_;
+    QString folderToFollow_; // chosen by the program; kept in view while the tree reads
+    QElapsedTimer followingSince_;
+    bool siblingsLoaded_ = false;
     bool selectingFolder_ = false; // the program, not the user, moves the tree's selection
 };

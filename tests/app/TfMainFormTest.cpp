@@ -18,6 +18,7 @@
 #include <QComboBox>
 #include <QDir>
 #include <QElapsedTimer>
+#include <QFileSystemModel>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
@@ -299,6 +300,24 @@ TEST_F(MainFormFixture, SavedPositionOnAScreenThatIsGoneComesBackOntoTheScreen) 
     const QRect shown = form->geometry();
     EXPECT_TRUE(area.contains(QRect(shown.topLeft(), QSize(40, 19)))) << shown.x() << "," << shown.y();
     EXPECT_EQ(shown.width(), std::min(828, area.width()));
+}
+
+TEST_F(MainFormFixture, FolderTreeScrollsToTheChosenFolderOnceItsSiblingsAreThere) {
+    for (int i = 0; i < 80; ++i)
+        dir.MakeFolder(QString("Library/f%1").arg(i, 3, 10, QChar('0')));
+    const QString chosen = dir.File("Library/f070");
+    auto form = NewForm();
+    form->ShowRenameMode();
+    form->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(form.get()));
+    Load(*form, "<Renamer><LastFolder>" + chosen.toUtf8() + "</LastFolder></Renamer>");
+    QTreeView* tree = form->FolderTree();
+    auto* model = static_cast<QFileSystemModel*>(tree->model());
+    const QModelIndex library = model->index(dir.File("Library"));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return model->rowCount(library) == 80; }, 5000));
+    QTest::qWait(100); // what the tree does with the loaded rows
+    EXPECT_EQ(model->filePath(tree->currentIndex()), chosen);
+    EXPECT_TRUE(tree->viewport()->rect().contains(tree->visualRect(tree->currentIndex())));
 }
 
 TEST_F(MainFormFixture, PresetsHoldOnlyTheirTickedSections) {
