@@ -41,6 +41,8 @@
 #include <QVBoxLayout>
 #include <QWindow>
 
+#include <algorithm>
+
 namespace {
 const char* const settingsFileName = "LastSettings.xml";
 const char* const musicHistoryName = "MusHistory.txt";
@@ -571,6 +573,10 @@ Qt::Edges TfMainForm::EdgesAt(const QPoint& position) const {
 }
 
 void TfMainForm::mouseMoveEvent(QMouseEvent* event) {
+    if (resizingByHand_ && (event->buttons() & Qt::LeftButton)) {
+        ResizeByHand(event->globalPosition().toPoint());
+        return;
+    }
     const Qt::Edges edges = EdgesAt(event->position().toPoint());
     if (edges == (Qt::LeftEdge | Qt::TopEdge) || edges == (Qt::RightEdge | Qt::BottomEdge))
         setCursor(Qt::SizeFDiagCursor);
@@ -586,8 +592,32 @@ void TfMainForm::mouseMoveEvent(QMouseEvent* event) {
 }
 
 void TfMainForm::mousePressEvent(QMouseEvent* event) {
+    resizingByHand_.reset();
     const Qt::Edges edges = EdgesAt(event->position().toPoint());
-    if (event->button() == Qt::LeftButton && edges && windowHandle())
-        windowHandle()->startSystemResize(edges);
+    // Where no window manager resizes the window (bare X, kiosk setups) it is resized here.
+    if (event->button() == Qt::LeftButton && edges &&
+        !(windowHandle() && windowHandle()->startSystemResize(edges)))
+        resizingByHand_ = THandResize{edges, event->globalPosition().toPoint(), geometry()};
     QWidget::mousePressEvent(event);
+}
+
+void TfMainForm::mouseReleaseEvent(QMouseEvent* event) {
+    resizingByHand_.reset();
+    QWidget::mouseReleaseEvent(event);
+}
+
+void TfMainForm::ResizeByHand(const QPoint& pointer) {
+    const THandResize& resize = *resizingByHand_;
+    const QPoint moved = pointer - resize.pressedAt;
+    const QSize least = minimumSize();
+    QRect frame = resize.startFrame;
+    if (resize.edges & Qt::LeftEdge)
+        frame.setLeft(std::min(frame.left() + moved.x(), frame.right() + 1 - least.width()));
+    if (resize.edges & Qt::RightEdge)
+        frame.setRight(std::max(frame.right() + moved.x(), frame.left() - 1 + least.width()));
+    if (resize.edges & Qt::TopEdge)
+        frame.setTop(std::min(frame.top() + moved.y(), frame.bottom() + 1 - least.height()));
+    if (resize.edges & Qt::BottomEdge)
+        frame.setBottom(std::max(frame.bottom() + moved.y(), frame.top() - 1 + least.height()));
+    setGeometry(frame);
 }

@@ -10,6 +10,7 @@
 
 #include <functional>
 #include <map>
+#include <optional>
 
 class ICdDriveList;
 class QAction;
@@ -132,6 +133,7 @@ protected:
     void closeEvent(QCloseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
 
 private:
     void FormCreate(ICdDriveList* drives);
@@ -178,6 +180,14 @@ private:
     void SaveHistories();
 
     Qt::Edges EdgesAt(const QPoint& position) const;
+    // Resizing without a window manager: the edges taken, where the pointer went down and the
+    // window's frame then.
+    struct THandResize {
+        Qt::Edges edges;
+        QPoint pressedAt;
+        QRect startFrame;
+    };
+    void ResizeByHand(const QPoint& pointer);
 
     QString programFolder_;
     bool importMode_ = false;
@@ -215,5 +225,6 @@ private:
     QString folderToFollow_; // chosen by the program; kept in view while the tree reads
     QElapsedTimer followingSince_;
     bool siblingsLoaded_ = false;
+    std::optional<THandResize> resizingByHand_;
     bool selectingFolder_ = false; // the program, not the user, moves the tree's selection
 };

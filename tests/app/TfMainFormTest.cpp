@@ -22,6 +22,7 @@
 #include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMouseEvent>
 #include <QPushButton>
 #include <QScreen>
 #include <QSignalSpy>
@@ -318,6 +319,55 @@ TEST_F(MainFormFixture, FolderTreeScrollsToTheChosenFolderOnceItsSiblingsAreTher
     QTest::qWait(100); // what the tree does with the loaded rows
     EXPECT_EQ(model->filePath(tree->currentIndex()), chosen);
     EXPECT_TRUE(tree->viewport()->rect().contains(tree->visualRect(tree->currentIndex())));
+}
+
+namespace {
+// A mouse event for `widget`, the pointer at the screen position `global`.
+void SendMouse(QWidget* widget, QEvent::Type type, QPoint global) {
+    const Qt::MouseButtons held = type == QEvent::MouseButtonRelease ? Qt::NoButton : Qt::LeftButton;
+    QMouseEvent event(type, QPointF(widget->mapFromGlobal(global)), QPointF(global), Qt::LeftButton,
+                      held, Qt::NoModifier);
+    QApplication::sendEvent(widget, &event);
+}
+
+// Drags from `at` of `widget` by `by`, as a user's hand does: the pointer's way on the screen
+// does not depend on where the window is meanwhile.
+void Drag(QWidget* widget, QPoint at, QPoint by) {
+    const QPoint start = widget->mapToGlobal(at);
+    SendMouse(widget, QEvent::MouseButtonPress, start);
+    SendMouse(widget, QEvent::MouseMove, start + by / 2);
+    SendMouse(widget, QEvent::MouseMove, start + by);
+    SendMouse(widget, QEvent::MouseButtonRelease, start + by);
+}
+} // namespace
+
+TEST_F(MainFormFixture, WithoutAWindowManagerTheStripMovesAndTheEdgesResize) {
+    // The offscreen platform, like bare X, offers no system move or resize.
+    auto form = NewForm();
+    form->setGeometry(100, 100, 828, 700);
+    form->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(form.get()));
+    Drag(form->TitleStrip(), QPoint(300, 8), QPoint(30, 20));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return form->pos() == QPoint(130, 120); }, 1000)) << form->pos().x();
+
+    struct TCase {
+        const char* edge;
+        QPoint at; // in the window
+        QPoint by;
+        QRect shown;
+    };
+    const TCase cases[] = {
+        {"right", {827, 300}, {40, 0}, {130, 120, 868, 700}},
+        {"bottom", {400, 699}, {0, 25}, {130, 120, 868, 725}},
+        {"left", {1, 300}, {-20, 0}, {110, 120, 888, 725}},
+        {"top, not below the least height", {400, 1}, {0, 300}, {110, 158, 888, 687}},
+    };
+    for (const TCase& c : cases) {
+        Drag(form.get(), c.at, c.by);
+        EXPECT_TRUE(QTest::qWaitFor([&] { return form->geometry() == c.shown; }, 1000))
+            << c.edge << ": " << form->geometry().x() << "," << form->geometry().y() << " "
+            << form->width() << "x" << form->height();
+    }
 }
 
 TEST_F(MainFormFixture, PresetsHoldOnlyTheirTickedSections) {
