@@ -1,5 +1,6 @@
 #include "app/TfMainForm.h"
 
+#include "app/ConnectShowingErrors.h"
 #include "app/ExistingFolder.h"
 #include "app/GeneralErrorDisplay.h"
 #include "app/TActionTable.h"
@@ -72,7 +73,7 @@ void TfMainForm::FormCreate(ICdDriveList* drives) {
     frOptions_->SetDrives(drives ? drives->ListDrives() : QStringList());
     listChangeTimer_ = new QTimer(this);
     listChangeTimer_->setInterval(1000);
-    connect(listChangeTimer_, &QTimer::timeout, this, &TfMainForm::ListChangeTimerTimer);
+    ConnectShowingErrors(listChangeTimer_, &QTimer::timeout, this, &TfMainForm::ListChangeTimerTimer);
     listChangeTimer_->start();
     cdDriveTimer_ = new QTimer(this);
     cdDriveTimer_->setInterval(1000);
@@ -89,10 +90,14 @@ void TfMainForm::CreateActions() {
         addAction(action);
         actions_[info.Name] = action;
     }
-    connect(Action("acRipMode"), &QAction::triggered, this, &TfMainForm::ShowImportMode);
-    connect(Action("acRenameMode"), &QAction::triggered, this, &TfMainForm::ShowRenameMode);
-    connect(Action("acViewOptions"), &QAction::triggered, this, &TfMainForm::acViewOptionsExecute);
-    connect(Action("acsfxFileNames"), &QAction::triggered, this, &TfMainForm::acsfxFileNamesExecute);
+    // Reading a disc, listing a folder and building names can fail: the failure is shown and
+    // the program goes on.
+    ConnectShowingErrors(Action("acRipMode"), &QAction::triggered, this, &TfMainForm::ShowImportMode);
+    ConnectShowingErrors(Action("acRenameMode"), &QAction::triggered, this, &TfMainForm::ShowRenameMode);
+    ConnectShowingErrors(Action("acViewOptions"), &QAction::triggered, this,
+                         &TfMainForm::acViewOptionsExecute);
+    ConnectShowingErrors(Action("acsfxFileNames"), &QAction::triggered, this,
+                         &TfMainForm::acsfxFileNamesExecute);
 }
 
 QAction* TfMainForm::Action(const char* name) const {
@@ -132,7 +137,8 @@ void TfMainForm::BuildWindow() {
     for (QWidget* panel : {static_cast<QWidget*>(frRename_), static_cast<QWidget*>(frCdimport_),
                            static_cast<QWidget*>(frOptions_)})
         leftLayout->addWidget(panel);
-    connect(frOptions_->btnClearWords, &QPushButton::clicked, this, &TfMainForm::btnClearWordsClick);
+    ConnectShowingErrors(frOptions_->btnClearWords, &QPushButton::clicked, this,
+                         &TfMainForm::btnClearWordsClick);
     middle->addWidget(leftColumn_);
 
     splitter_ = new QSplitter(Qt::Horizontal, this);
@@ -193,7 +199,7 @@ QWidget* TfMainForm::BuildTopBar() {
     cmbPresets_->setMinimumContentsLength(12);
     cmbPresets_->setMinimumWidth(120);
     cmbPresets_->addItem(addNewPreset);
-    connect(cmbPresets_, &QComboBox::activated, this, &TfMainForm::cmbPresetSelect);
+    ConnectShowingErrors(cmbPresets_, &QComboBox::activated, this, &TfMainForm::cmbPresetSelect);
     connect(cmbPresets_, &QComboBox::currentIndexChanged, this,
             [this](int index) { btnUpdatePreset_->setEnabled(index > 0); });
     presetRow->addWidget(cmbPresets_);
@@ -204,7 +210,8 @@ QWidget* TfMainForm::BuildTopBar() {
     btnUpdatePreset_->setSizePolicy(keepPlace);
     btnUpdatePreset_->hide();
     btnUpdatePreset_->setEnabled(false);
-    connect(btnUpdatePreset_, &QPushButton::clicked, this, &TfMainForm::btnUpdatePresetClick);
+    ConnectShowingErrors(btnUpdatePreset_, &QPushButton::clicked, this,
+                         &TfMainForm::btnUpdatePresetClick);
     presetRow->addWidget(btnUpdatePreset_);
     return bar;
 }
@@ -254,11 +261,11 @@ QWidget* TfMainForm::BuildFolderColumn() {
     folderTree_->setHeaderHidden(true);
     for (int column = 1; column < folderModel_->columnCount(); ++column)
         folderTree_->hideColumn(column);
-    connect(folderTree_->selectionModel(), &QItemSelectionModel::currentChanged, this,
-            [this](const QModelIndex& current) {
-                if (!selectingFolder_)
-                    FolderTreeChange(folderModel_->filePath(current));
-            });
+    ConnectShowingErrors(folderTree_->selectionModel(), &QItemSelectionModel::currentChanged, this,
+                         [this](const QModelIndex& current) {
+                             if (!selectingFolder_)
+                                 FolderTreeChange(folderModel_->filePath(current));
+                         });
     connect(folderModel_, &QFileSystemModel::directoryLoaded, this, &TfMainForm::FolderTreeLoaded);
     connect(folderModel_, &QFileSystemModel::layoutChanged, this, &TfMainForm::FolderTreeSorted);
     layout->addWidget(folderTree_);

@@ -1,6 +1,6 @@
 #include "app/TfMainForm.h"
 
-#include "app/GeneralErrorDisplay.h"
+#include "app/EAppError.h"
 #include "app/TTitleStrip.h"
 #include "app/TfNewPreset.h"
 #include "app/tsound.h"
@@ -142,6 +142,40 @@ TEST_F(MainFormFixture, ShortcutsSwitchModes) {
     EXPECT_FALSE(form->ImportMode());
     QTest::keyClick(form.get(), Qt::Key_F1);
     EXPECT_TRUE(form->ImportMode());
+}
+
+namespace {
+// A folder that cannot be listed, as a failing disk or share gives one.
+class TUnlistableFolderForm : public TfMainForm {
+public:
+    using TfMainForm::TfMainForm;
+
+protected:
+    void ListCurrentFolder() override {
+        if (!ImportMode())
+            throw EAppError("Cannot list the folder: Input/output error");
+    }
+};
+} // namespace
+
+TEST_F(MainFormFixture, AFailingActionOrTimerShowsItsMessageAndTheProgramGoesOn) {
+    TUnlistableFolderForm form(dir.Path(), &drives);
+    form.StartUp();
+    ASSERT_TRUE(form.ImportMode());
+    form.Action("acRenameMode")->trigger();
+    EXPECT_EQ(messages.Messages, QStringList({"Cannot list the folder: Input/output error"}));
+    EXPECT_FALSE(form.ImportMode()); // what was done before the failure stays done
+    form.Action("acRipMode")->trigger(); // and the next action works as ever
+    EXPECT_TRUE(form.ImportMode());
+    EXPECT_TRUE(form.ModeButton("acRipMode")->isChecked());
+
+    messages.Messages.clear();
+    auto* track = new tsound;
+    track->ID3.Track = "x1"; // names cannot be built for it
+    form.Sounds().Add(track);
+    form.ScheduleListRefresh();
+    EXPECT_TRUE(QTest::qWaitFor([&] { return !messages.Messages.isEmpty(); }, 3000));
+    EXPECT_EQ(messages.Messages, QStringList({"'x1' is not a valid integer value"}));
 }
 
 TEST_F(MainFormFixture, BusyHidesRegionsAndComesBack) {
@@ -452,7 +486,7 @@ TEST_F(MainFormFixture, PresetThatCannotBeWrittenIsReportedAndNotListed) {
     QDir(dir.File("presets/Settings")).removeRecursively();
     dir.Write("presets/Settings", "a file where the folder was");
     f->RunPresetDialog = [](TfNewPreset&) { return true; };
-    EXPECT_FALSE(RunShowingErrors([&] { emit f->PresetBox()->activated(0); }));
+    emit f->PresetBox()->activated(0); // the failure is shown where the choice is handled
     ASSERT_EQ(messages.Messages.size(), 1);
     EXPECT_TRUE(messages.Messages[0].contains("New preset.xml"));
     EXPECT_EQ(f->PresetBox()->count(), 1);
