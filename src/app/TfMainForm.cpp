@@ -24,6 +24,7 @@
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QFileSystemModel>
@@ -386,9 +387,28 @@ void TfMainForm::LoadDisc() {
 void TfMainForm::ListCurrentFolder() {
     if (importMode_)
         return;
-    // The view drops its rows when the list is emptied and rebuilds them when it is filled.
-    LoadFolder(currentFolder_, sounds_, RenameNaming, frRename_->chkDoRename->isChecked(),
-               [this] { soundList_->RefreshList(); });
+    // The view drops its rows when the list is emptied and rebuilds them when it is filled;
+    // a long folder shows its count growing meanwhile, and its rows before the new names,
+    // which follow a moment later.
+    TFolderLoadEvents events;
+    events.listChanged = [this] {
+        soundList_->RefreshList();
+        if (sounds_.Count() >= int(FolderLoadStep))
+            QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+    };
+    events.progress = [this](int made) { ShowFolderProgress(made); };
+    events.namesBuilt = [this] { RepaintList(); };
+    folderProgressClock_.invalidate();
+    LoadFolder(currentFolder_, sounds_, RenameNaming, frRename_->chkDoRename->isChecked(), events);
+}
+
+void TfMainForm::ShowFolderProgress(int made) {
+    // Repaints (no clicks or keys: they wait for the list) a few times a second.
+    if (folderProgressClock_.isValid() && folderProgressClock_.elapsed() < 40)
+        return;
+    lblCount_->setText(QString("Folder contains %1 sounds").arg(made));
+    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+    folderProgressClock_.start();
 }
 
 void TfMainForm::RecomputeImportNames() {

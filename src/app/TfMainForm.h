@@ -151,6 +151,8 @@ private:
     void acsfxFileNamesExecute();
     void CdDriveTimerTimer();
     void FolderTreeChange(const QString& folder);
+    // The count line while a long folder is read, repainted between steps.
+    void ShowFolderProgress(int made);
     void SelectFolderInTree(const QString& folder);
     // The tree has read `loadedFolder` / sorted its rows; the folder the program chose stays in
     // view while the tree is still busy with the folders on its way.
@@ -222,6 +224,7 @@ private:
     QTimer* listChangeTimer_ = nullptr;
     QTimer* cdDriveTimer_ = nullptr;
     QString pressedModeButton_;
+    QElapsedTimer folderProgressClock_;
     QString folderToFollow_; // chosen by the program; kept in view while the tree reads
     QElapsedTimer followingSince_;
     bool siblingsLoaded_ = false;

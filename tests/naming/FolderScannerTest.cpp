@@ -166,6 +166,30 @@ TEST(LoadFolder, FoldersAndLinksToFoldersAreNoSounds) {
         EXPECT_FALSE(QFileInfo(path).isDir()) << qPrintable(path);
 }
 
+TEST(LoadFolder, ReportsLongFoldersInStepsAndNamesAfterTheFill) {
+    TTestDir dir;
+    const int files = FolderLoadStep * 2 + 7;
+    for (int i = 0; i < files; ++i)
+        dir.Write(QString("s%1.wav").arg(i, 5, 10, QChar('0')), "");
+    TSoundList sounds;
+    QStringList heard;
+    TFolderLoadEvents events;
+    events.listChanged = [&] {
+        heard.append(QString("list %1, %2").arg(sounds.Count()).arg(
+            sounds.Count() ? sounds.Items(0)->filename : QString()));
+    };
+    events.progress = [&](int made) { heard.append(QString("made %1").arg(made)); };
+    events.namesBuilt = [&] { heard.append("names " + sounds.Items(0)->filename); };
+    TFileNameOptions naming;
+    naming.Mask = "%Trc; %FDes;";
+    LoadFolder(dir.Path(), sounds, naming, true, events);
+    EXPECT_EQ(heard, QStringList({"list 0, ", QString("made %1").arg(FolderLoadStep),
+                                  QString("made %1").arg(FolderLoadStep * 2),
+                                  QString("list %1, s00000.wav").arg(files),
+                                  "names 0001 s00000.wav"}));
+    EXPECT_EQ(sounds.Items(files - 1)->ID3.Track, QString::number(files));
+}
+
 TEST(LoadFolder, NamesFromTheRenameMaskAndTheNameOnDisk) {
     TTestDir dir;
     dir.Write("Dog bark.wav", "");
