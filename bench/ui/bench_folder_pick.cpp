@@ -164,6 +164,14 @@ int main(int argc, char** argv) {
         form.SoundList()->viewport()->repaint();
     };
     pick(programFolder.path());
+    // The tree reads the folders on the way (and loads the system's file types for their
+    // icons) in the background: let it finish, as it has long finished when a user picks.
+    tree->scrollTo(model->index(soundFolder));
+    tree->scrollTo(model->index(sameFolder));
+    QElapsedTimer settling;
+    settling.start();
+    while (settling.elapsed() < 1500)
+        QApplication::processEvents(QEventLoop::AllEvents, 50);
 
     TEventLoopWatch watch;
     TPaintWatch paints(form);
