@@ -396,17 +396,17 @@ void TfMainForm::ListCurrentFolder() {
         if (sounds_.Count() >= int(FolderLoadStep))
             QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
     };
-    events.progress = [this](int made) { ShowFolderProgress(made); };
+    events.progress = [this](int listed) { ShowFolderProgress(listed); };
     events.namesBuilt = [this] { RepaintList(); };
     folderProgressClock_.invalidate();
     LoadFolder(currentFolder_, sounds_, RenameNaming, frRename_->chkDoRename->isChecked(), events);
 }
 
-void TfMainForm::ShowFolderProgress(int made) {
+void TfMainForm::ShowFolderProgress(int listed) {
     // Repaints (no clicks or keys: they wait for the list) a few times a second.
     if (folderProgressClock_.isValid() && folderProgressClock_.elapsed() < 40)
         return;
-    lblCount_->setText(QString("Folder contains %1 sounds").arg(made));
+    lblCount_->setText(QString("Folder contains %1 sounds").arg(listed));
     QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
     folderProgressClock_.start();
 }

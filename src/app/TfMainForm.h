@@ -152,7 +152,7 @@ private:
     void CdDriveTimerTimer();
     void FolderTreeChange(const QString& folder);
     // The count line while a long folder is read, repainted between steps.
-    void ShowFolderProgress(int made);
+    void ShowFolderProgress(int listed);
     void SelectFolderInTree(const QString& folder);
     // The tree has read `loadedFolder` / sorted its rows; the folder the program chose stays in
     // view while the tree is still busy with the folders on its way.

@@ -20,8 +20,8 @@ struct TFolderLoadEvents {
 
     // The list was emptied; called again when it is filled.
     std::function<void()> listChanged;
-    // Records made so far, while a long folder is still being read (every FolderLoadStep files).
-    std::function<void(int made)> progress;
+    // Files read so far, while a long folder is still being read (every FolderLoadStep files).
+    std::function<void(int listed)> progress;
     // When set, the filled list is announced before its new names are built, and this follows
     // once they are in place; otherwise the list is announced with its names.
     std::function<void()> namesBuilt;
@@ -33,8 +33,8 @@ inline constexpr size_t FolderLoadStep = 2000;
 // "*.wav", "*.mp3" and "*.aif", letter case ignored, in the order of their full paths (locale
 // order, case ignored). Each file becomes a rename/tag record made from its name alone; its
 // track number is its position. Then the rename names are built from `naming`.
-// The folder is read on a thread of its own while the records of the files read so far are
-// made. A missing folder leaves the list empty. An error while filling keeps the records made
+// The folder is read on a thread of its own while the files read so far are put in order.
+// A missing folder leaves the list empty. An error while filling keeps the records made
 // so far, names them, and then reaches the caller.
 void LoadFolder(const QString& folder, TSoundList& sounds, const TFileNameOptions& naming,
                 bool renameFiles, const TFolderLoadEvents& events);

@@ -4,6 +4,7 @@
 #include "naming/WithTrailingSlash.h"
 
 #include <algorithm>
+#include <iterator>
 #include <utility>
 
 TBackgroundListing::TBackgroundListing(const QString& folder)
@@ -21,13 +22,16 @@ void TBackgroundListing::Run(const QString& folder) {
             const qsizetype nameStart = finder.Path().size();
             finder.MultiMask = {QStringLiteral("*.wav"), QStringLiteral("*.mp3"),
                                 QStringLiteral("*.aif")};
+            // Handed over in small batches: a lock for every file would keep both threads
+            // busy passing the lock between them.
+            std::vector<TListedFile> batch;
             finder.onFound = [&](const QString& path) {
-                std::lock_guard lock(mutex_);
-                found_.push_back({path, nameStart});
-                if (found_.size() >= wanted_)
-                    changed_.notify_one();
+                batch.push_back({path, nameStart});
+                if (batch.size() >= HandOverBatch)
+                    HandOver(batch);
             };
             finder.SearchByMasks();
+            HandOver(batch);
         }
     } catch (...) {
         std::lock_guard lock(mutex_);
@@ -36,6 +40,14 @@ void TBackgroundListing::Run(const QString& folder) {
     std::lock_guard lock(mutex_);
     done_ = true;
     changed_.notify_one();
+}
+
+void TBackgroundListing::HandOver(std::vector<TListedFile>& batch) {
+    std::lock_guard lock(mutex_);
+    std::move(batch.begin(), batch.end(), std::back_inserter(found_));
+    batch.clear();
+    if (found_.size() >= wanted_)
+        changed_.notify_one();
 }
 
 std::vector<TListedFile> TBackgroundListing::Take(size_t count) {

@@ -33,7 +33,10 @@ public:
     std::vector<TListedFile> Take(size_t count);
 
 private:
+    static constexpr size_t HandOverBatch = 256;
+
     void Run(const QString& folder);
+    void HandOver(std::vector<TListedFile>& batch);
 
     std::mutex mutex_;
     std::condition_variable changed_;
