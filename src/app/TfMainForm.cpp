@@ -387,6 +387,26 @@ void TfMainForm::LoadDisc() {
 void TfMainForm::ListCurrentFolder() {
     if (importMode_)
         return;
+    // While a long folder is read the window handles its events; a folder chosen meanwhile (the
+    // tree moves on when the folder being read is removed) is listed once this read has ended.
+    if (listingFolder_) {
+        folderChosenMeanwhile_ = true;
+        return;
+    }
+    listingFolder_ = true;
+    try {
+        do {
+            folderChosenMeanwhile_ = false;
+            ListFolderNow();
+        } while (folderChosenMeanwhile_ && !importMode_);
+    } catch (...) {
+        listingFolder_ = false;
+        throw;
+    }
+    listingFolder_ = false;
+}
+
+void TfMainForm::ListFolderNow() {
     // The view drops its rows when the list is emptied and rebuilds them when it is filled;
     // a long folder shows its count growing meanwhile, and its rows before the new names,
     // which follow a moment later.

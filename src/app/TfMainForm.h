@@ -151,6 +151,7 @@ private:
     void acsfxFileNamesExecute();
     void CdDriveTimerTimer();
     void FolderTreeChange(const QString& folder);
+    void ListFolderNow();
     // The count line while a long folder is read, repainted between steps.
     void ShowFolderProgress(int listed);
     void SelectFolderInTree(const QString& folder);
@@ -225,6 +226,8 @@ private:
     QTimer* cdDriveTimer_ = nullptr;
     QString pressedModeButton_;
     QElapsedTimer folderProgressClock_;
+    bool listingFolder_ = false;
+    bool folderChosenMeanwhile_ = false;
     QString folderToFollow_; // chosen by the program; kept in view while the tree reads
     QElapsedTimer followingSince_;
     bool siblingsLoaded_ = false;

@@ -125,6 +125,17 @@ TEST_F(MainWindowNaming, ALongFolderIsShownInSteps) {
     EXPECT_EQ(form->CountLine()->text(), QString("Folder contains %1 sounds").arg(files));
 }
 
+TEST_F(MainWindowNaming, AFolderChosenWhileALongOneIsReadIsListedAfterIt) {
+    TTestDir longFolder;
+    for (int i = 0; i <= int(FolderLoadStep); ++i)
+        QFile(longFolder.File(QString("Rain %1.wav").arg(i))).open(QIODevice::WriteOnly);
+    // As the tree does when the folder being read goes away: it moves on to another one.
+    QTimer::singleShot(0, form.get(), [this] { PickFolder(folder.Path()); });
+    PickFolder(longFolder.Path());
+    EXPECT_EQ(form->CurrentFolder(), folder.Path());
+    EXPECT_EQ(Names(), QStringList({"01 - b.mp3", "02 - Dog bark.wav"}));
+}
+
 TEST_F(MainWindowNaming, FilenamesOnTheRenameSide) {
     PickFolder(folder.Path());
     RunFilenamesDialog(*form, false);
