@@ -12,6 +12,7 @@
 #include <algorithm>
 #include <memory>
 #include <optional>
+#include <thread>
 #include <vector>
 
 namespace {
@@ -129,18 +130,21 @@ void FillFromListing(TBackgroundListing& listing, TSoundList& sounds,
 
 void LoadFolder(const QString& folder, TSoundList& sounds, const TFileNameOptions& naming,
                 bool renameFiles, const TFolderLoadEvents& events) {
-    // The folder is read while the old records go: for a list of 100,000 that takes as long.
     std::optional<TBackgroundListing> listing;
     if (!folder.isEmpty() && QFileInfo(folder).isDir())
         listing.emplace(folder);
-    sounds.Clear();
+    // The list is empty at once; the old records, which take as long to release as the folder
+    // to read when there are 100,000, go once the new rows are shown, on a thread of their own.
+    std::vector<std::unique_ptr<tsound>> previous = sounds.TakeRecords();
     if (events.listChanged)
         events.listChanged();
     if (!listing)
         return;
+    std::jthread release;
     auto finish = [&] {
         if (events.namesBuilt && events.listChanged)
             events.listChanged();
+        release = std::jthread([old = std::move(previous)]() mutable { old.clear(); });
         BuildRenameNames(sounds, naming, renameFiles);
         if (events.namesBuilt)
             events.namesBuilt();

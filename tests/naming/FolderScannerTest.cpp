@@ -233,6 +233,28 @@ TEST(LoadFolder, AnotherFolderReplacesTheWholeList) {
     EXPECT_EQ(sounds.Items(1)->Description, "y");
 }
 
+TEST(LoadFolder, ThePreviousRecordsAreReleasedBeforeItReturns) {
+    static int live = 0;
+    struct TCounted : tsound {
+        TCounted() { ++live; }
+        ~TCounted() override { --live; }
+    };
+    TTestDir dir;
+    dir.Write("a.wav", "");
+    for (const QString& folder : {dir.Path(), dir.File("missing")}) {
+        TSoundList sounds;
+        for (int i = 0; i < 3; ++i)
+            sounds.Add(new TCounted);
+        int emptied = -1;
+        LoadFolder(folder, sounds, TFileNameOptions(), true, [&] {
+            if (emptied < 0)
+                emptied = sounds.Count(); // the view sees an empty list at once
+        });
+        EXPECT_EQ(emptied, 0);
+        EXPECT_EQ(live, 0) << qPrintable(folder);
+    }
+}
+
 TEST(LoadFolder, OrdersByFullPathIgnoringCase) {
     TTestDir dir;
     for (const char* name : {"B.wav", "a.wav", "C.mp3", "c.wav"})
