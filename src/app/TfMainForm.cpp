@@ -4,8 +4,10 @@
 #include "app/ExistingFolder.h"
 #include "app/GeneralErrorDisplay.h"
 #include "app/TActionTable.h"
+#include "app/TFolderTreeFollower.h"
 #include "app/TSettingsDocument.h"
 #include "app/TTitleStrip.h"
+#include "app/TWindowEdges.h"
 #include "app/TfNewPreset.h"
 #include "app/tsound.h"
 #include "cdimport/ICdDriveList.h"
@@ -41,16 +43,13 @@
 #include <QToolButton>
 #include <QTreeView>
 #include <QVBoxLayout>
-#include <QWindow>
 
-#include <algorithm>
 
 namespace {
 const char* const settingsFileName = "LastSettings.xml";
 const char* const musicHistoryName = "MusHistory.txt";
 const char* const sfxHistoryName = "SFXHistory.txt";
 const char* const addNewPreset = "<Add new>";
-const int edgeZone = 4; // pixels along the window's edges that resize it
 const char* const modeActions[] = {"acRipMode", "acRenameMode", "acViewOptions"};
 } // namespace
 
@@ -59,7 +58,7 @@ TfMainForm::TfMainForm(const QString& programFolder, ICdDriveList* drives, QWidg
     RunPresetDialog = [](TfNewPreset& dialog) { return dialog.exec() == QDialog::Accepted; };
     setObjectName("TfMainForm");
     setWindowTitle("Trackmoth");
-    setMouseTracking(true);
+    new TWindowEdges(this);
     FormCreate(drives);
 }
 
@@ -115,7 +114,8 @@ void TfMainForm::BuildWindow() {
     resize(828, 687);
     setMinimumHeight(687);
     auto* layout = new QVBoxLayout(this);
-    layout->setContentsMargins(edgeZone, edgeZone, edgeZone, edgeZone);
+    layout->setContentsMargins(TWindowEdges::Zone, TWindowEdges::Zone, TWindowEdges::Zone,
+                               TWindowEdges::Zone); // the sizing frame
     layout->setSpacing(0);
     titleStrip_ = new TTitleStrip(this);
     layout->addWidget(titleStrip_);
@@ -267,8 +267,7 @@ QWidget* TfMainForm::BuildFolderColumn() {
                              if (!selectingFolder_)
                                  FolderTreeChange(folderModel_->filePath(current));
                          });
-    connect(folderModel_, &QFileSystemModel::directoryLoaded, this, &TfMainForm::FolderTreeLoaded);
-    connect(folderModel_, &QFileSystemModel::layoutChanged, this, &TfMainForm::FolderTreeSorted);
+    treeFollower_ = new TFolderTreeFollower(folderTree_, folderModel_, this);
     layout->addWidget(folderTree_);
     return folderColumn_;
 }
@@ -317,7 +316,7 @@ void TfMainForm::ShowRenameMode() {
     frOptions_->hide();
     frRename_->show();
     if (folderColumn_->isHidden())
-        ShowChosenFolderWhenTheTreeAppears();
+        treeFollower_->ShowCurrentOnceLaidOut(); // the folder chosen while it was hidden
     folderColumn_->show();
     PressModeButton("acRenameMode");
     if (importMode_) {
@@ -469,7 +468,7 @@ QString TfMainForm::FirstOutputFolder() const {
 }
 
 void TfMainForm::FolderTreeChange(const QString& folder) {
-    folderToFollow_.clear(); // the user's own choice: the tree stays where the user put it
+    treeFollower_->Stop(); // the user's own choice: the tree stays where the user put it
     currentFolder_ = folder;
     ListCurrentFolder();
 }
@@ -480,48 +479,7 @@ void TfMainForm::SelectFolderInTree(const QString& folder) {
     folderTree_->setCurrentIndex(index);
     folderTree_->scrollTo(index);
     selectingFolder_ = false;
-    // The tree reads the folders on the way in the background and sorts what it read a moment
-    // later; each step moves the chosen folder, so the tree follows it for a while.
-    folderToFollow_ = QDir::cleanPath(folder);
-    followingSince_.start();
-    siblingsLoaded_ = false;
-}
-
-bool TfMainForm::FollowingChosenFolder() {
-    if (!folderToFollow_.isEmpty() && followingSince_.elapsed() > 3000)
-        folderToFollow_.clear(); // whatever the tree does later is the user's business
-    return !folderToFollow_.isEmpty();
-}
-
-void TfMainForm::ScrollToChosenFolderSoon() {
-    QTimer::singleShot(0, folderTree_, [this, folder = folderToFollow_] {
-        folderTree_->scrollTo(folderModel_->index(folder));
-    });
-}
-
-void TfMainForm::FolderTreeLoaded(const QString& loadedFolder) {
-    if (!FollowingChosenFolder())
-        return;
-    const QString loaded = QDir::cleanPath(loadedFolder);
-    const QString parent = QFileInfo(folderToFollow_).path();
-    const QString loadedWithSlash = loaded.endsWith(u'/') ? loaded : loaded + u'/';
-    if (loaded != parent && !folderToFollow_.startsWith(loadedWithSlash))
-        return;
-    siblingsLoaded_ = siblingsLoaded_ || loaded == parent;
-    ScrollToChosenFolderSoon();
-}
-
-void TfMainForm::FolderTreeSorted() {
-    if (!FollowingChosenFolder())
-        return;
-    ScrollToChosenFolderSoon();
-    if (siblingsLoaded_)
-        folderToFollow_.clear(); // the siblings are read and in order: the folder stays put
-}
-
-void TfMainForm::ShowChosenFolderWhenTheTreeAppears() {
-    // Once laid out: a tree shown for the first time must show the folder chosen meanwhile.
-    QTimer::singleShot(0, folderTree_, [this] { folderTree_->scrollTo(folderTree_->currentIndex()); });
+    treeFollower_->Follow(folder);
 }
 
 void TfMainForm::btnClearWordsClick() {
@@ -602,69 +560,4 @@ bool TfMainForm::SavePresetFromDialog(TfNewPreset& dialog, bool fromUpdate) {
         cmbPresets_->addItem(name);
     cmbPresets_->setCurrentIndex(cmbPresets_->findText(name, Qt::MatchExactly));
     return true;
-}
-
-Qt::Edges TfMainForm::EdgesAt(const QPoint& position) const {
-    Qt::Edges edges;
-    if (isMaximized())
-        return edges;
-    if (position.x() < edgeZone)
-        edges |= Qt::LeftEdge;
-    if (position.x() >= width() - edgeZone)
-        edges |= Qt::RightEdge;
-    if (position.y() < edgeZone)
-        edges |= Qt::TopEdge;
-    if (position.y() >= height() - edgeZone)
-        edges |= Qt::BottomEdge;
-    return edges;
-}
-
-void TfMainForm::mouseMoveEvent(QMouseEvent* event) {
-    if (resizingByHand_ && (event->buttons() & Qt::LeftButton)) {
-        ResizeByHand(event->globalPosition().toPoint());
-        return;
-    }
-    const Qt::Edges edges = EdgesAt(event->position().toPoint());
-    if (edges == (Qt::LeftEdge | Qt::TopEdge) || edges == (Qt::RightEdge | Qt::BottomEdge))
-        setCursor(Qt::SizeFDiagCursor);
-    else if (edges == (Qt::RightEdge | Qt::TopEdge) || edges == (Qt::LeftEdge | Qt::BottomEdge))
-        setCursor(Qt::SizeBDiagCursor);
-    else if (edges & (Qt::LeftEdge | Qt::RightEdge))
-        setCursor(Qt::SizeHorCursor);
-    else if (edges & (Qt::TopEdge | Qt::BottomEdge))
-        setCursor(Qt::SizeVerCursor);
-    else
-        unsetCursor();
-    QWidget::mouseMoveEvent(event);
-}
-
-void TfMainForm::mousePressEvent(QMouseEvent* event) {
-    resizingByHand_.reset();
-    const Qt::Edges edges = EdgesAt(event->position().toPoint());
-    // Where no window manager resizes the window (bare X, kiosk setups) it is resized here.
-    if (event->button() == Qt::LeftButton && edges &&
-        !(windowHandle() && windowHandle()->startSystemResize(edges)))
-        resizingByHand_ = THandResize{edges, event->globalPosition().toPoint(), geometry()};
-    QWidget::mousePressEvent(event);
-}
-
-void TfMainForm::mouseReleaseEvent(QMouseEvent* event) {
-    resizingByHand_.reset();
-    QWidget::mouseReleaseEvent(event);
-}
-
-void TfMainForm::ResizeByHand(const QPoint& pointer) {
-    const THandResize& resize = *resizingByHand_;
-    const QPoint moved = pointer - resize.pressedAt;
-    const QSize least = minimumSize();
-    QRect frame = resize.startFrame;
-    if (resize.edges & Qt::LeftEdge)
-        frame.setLeft(std::min(frame.left() + moved.x(), frame.right() + 1 - least.width()));
-    if (resize.edges & Qt::RightEdge)
-        frame.setRight(std::max(frame.right() + moved.x(), frame.left() - 1 + least.width()));
-    if (resize.edges & Qt::TopEdge)
-        frame.setTop(std::min(frame.top() + moved.y(), frame.bottom() + 1 - least.height()));
-    if (resize.edges & Qt::BottomEdge)
-        frame.setBottom(std::max(frame.bottom() + moved.y(), frame.top() - 1 + least.height()));
-    setGeometry(frame);
 }

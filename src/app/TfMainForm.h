@@ -10,7 +10,6 @@
 
 #include <functional>
 #include <map>
-#include <optional>
 
 class ICdDriveList;
 class QAction;
@@ -26,6 +25,7 @@ class QTreeView;
 class QVBoxLayout;
 struct TSettingsValues;
 class TCDripperList;
+class TFolderTreeFollower;
 class TSoundListContextMenu;
 class TTitleStrip;
 class TfNewPreset;
@@ -131,9 +131,6 @@ protected:
     virtual QString FirstOutputFolder() const;
 
     void closeEvent(QCloseEvent* event) override;
-    void mouseMoveEvent(QMouseEvent* event) override;
-    void mousePressEvent(QMouseEvent* event) override;
-    void mouseReleaseEvent(QMouseEvent* event) override;
 
 private:
     void FormCreate(ICdDriveList* drives);
@@ -155,13 +152,6 @@ private:
     // The count line while a long folder is read, repainted between steps.
     void ShowFolderProgress(int listed);
     void SelectFolderInTree(const QString& folder);
-    // The tree has read `loadedFolder` / sorted its rows; the folder the program chose stays in
-    // view while the tree is still busy with the folders on its way.
-    void FolderTreeLoaded(const QString& loadedFolder);
-    void FolderTreeSorted();
-    bool FollowingChosenFolder();
-    void ScrollToChosenFolderSoon();
-    void ShowChosenFolderWhenTheTreeAppears();
 
     void FillPresetBox();
     void cmbPresetSelect(int index);
@@ -182,15 +172,6 @@ private:
     void ShowOutputFormat();
     void SaveHistories();
 
-    Qt::Edges EdgesAt(const QPoint& position) const;
-    // Resizing without a window manager: the edges taken, where the pointer went down and the
-    // window's frame then.
-    struct THandResize {
-        Qt::Edges edges;
-        QPoint pressedAt;
-        QRect startFrame;
-    };
-    void ResizeByHand(const QPoint& pointer);
 
     QString programFolder_;
     bool importMode_ = false;
@@ -228,9 +209,6 @@ private:
     QElapsedTimer folderProgressClock_;
     bool listingFolder_ = false;
     bool folderChosenMeanwhile_ = false;
-    QString folderToFollow_; // chosen by the program; kept in view while the tree reads
-    QElapsedTimer followingSince_;
-    bool siblingsLoaded_ = false;
-    std::optional<THandResize> resizingByHand_;
+    TFolderTreeFollower* treeFollower_ = nullptr; // keeps the program's choice in view
     bool selectingFolder_ = false; // the program, not the user, moves the tree's selection
 };
