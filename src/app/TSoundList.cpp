@@ -57,6 +57,17 @@ void TSoundList::Clear() {
     items_.clear();
 }
 
+std::vector<std::unique_ptr<tsound>> TSoundList::TakeRecords() {
+    std::vector<std::unique_ptr<tsound>> records;
+    if (ownership_ == OwnsRecords) {
+        records.reserve(items_.size());
+        for (tsound* sound : items_)
+            records.emplace_back(sound);
+    }
+    items_.clear();
+    return records;
+}
+
 void TSoundList::SortByDescription() {
     QCollator collator;
     collator.setCaseSensitivity(Qt::CaseSensitive);

@@ -23,6 +23,9 @@ public:
     tsound* Items(int index) const { return items_.at(size_t(index)); }
     int IndexOf(const tsound* sound) const;
     void Clear();
+    // Empties the list without releasing its records: the caller takes over those of an owning
+    // list (for example to release 100,000 of them where it does not hold anybody up).
+    std::vector<std::unique_ptr<tsound>> TakeRecords();
     bool OwnsItsRecords() const { return ownership_ == OwnsRecords; }
 
     // Orders by Description with the locale's case-sensitive collation; not stable.

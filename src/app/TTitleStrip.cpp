@@ -46,10 +46,25 @@ void TTitleStrip::ToggleMaximised() {
 }
 
 void TTitleStrip::mousePressEvent(QMouseEvent* event) {
-    // The system moves the window, which works the same on X11 and Wayland.
-    if (event->button() == Qt::LeftButton && !window()->isMaximized() && window()->windowHandle())
-        window()->windowHandle()->startSystemMove();
+    movingByHand_.reset();
+    if (event->button() == Qt::LeftButton && !window()->isMaximized()) {
+        // The system moves the window where it can, which works the same on X11 and Wayland.
+        QWindow* handle = window()->windowHandle();
+        if (!handle || !handle->startSystemMove())
+            movingByHand_ = window()->pos() - event->globalPosition().toPoint();
+    }
     QWidget::mousePressEvent(event);
+}
+
+void TTitleStrip::mouseMoveEvent(QMouseEvent* event) {
+    if (movingByHand_ && (event->buttons() & Qt::LeftButton))
+        window()->move(event->globalPosition().toPoint() + *movingByHand_);
+    QWidget::mouseMoveEvent(event);
+}
+
+void TTitleStrip::mouseReleaseEvent(QMouseEvent* event) {
+    movingByHand_.reset();
+    QWidget::mouseReleaseEvent(event);
 }
 
 void TTitleStrip::mouseDoubleClickEvent(QMouseEvent* event) {

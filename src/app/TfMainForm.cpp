@@ -1,10 +1,13 @@
 #include "app/TfMainForm.h"
 
+#include "app/ConnectShowingErrors.h"
 #include "app/ExistingFolder.h"
 #include "app/GeneralErrorDisplay.h"
 #include "app/TActionTable.h"
+#include "app/TFolderTreeFollower.h"
 #include "app/TSettingsDocument.h"
 #include "app/TTitleStrip.h"
+#include "app/TWindowEdges.h"
 #include "app/TfNewPreset.h"
 #include "app/tsound.h"
 #include "cdimport/ICdDriveList.h"
@@ -26,6 +29,7 @@
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QFileSystemModel>
@@ -42,14 +46,13 @@
 #include <QToolButton>
 #include <QTreeView>
 #include <QVBoxLayout>
-#include <QWindow>
+
 
 namespace {
 const char* const settingsFileName = "LastSettings.xml";
 const char* const musicHistoryName = "MusHistory.txt";
 const char* const sfxHistoryName = "SFXHistory.txt";
 const char* const addNewPreset = "<Add new>";
-const int edgeZone = 4; // pixels along the window's edges that resize it
 const char* const modeActions[] = {"acRipMode", "acRenameMode", "acViewOptions"};
 } // namespace
 
@@ -58,7 +61,7 @@ TfMainForm::TfMainForm(const QString& programFolder, ICdDriveList* drives, QWidg
     RunPresetDialog = [](TfNewPreset& dialog) { return dialog.exec() == QDialog::Accepted; };
     setObjectName("TfMainForm");
     setWindowTitle("Trackmoth");
-    setMouseTracking(true);
+    new TWindowEdges(this);
     FormCreate(drives);
 }
 
@@ -78,7 +81,7 @@ void TfMainForm::FormCreate(ICdDriveList* drives) {
     connect(frOptions_->cmbDrive, &TDriveBox::PopupAboutToShow, this, &TfMainForm::ListDrivesAgain);
     listChangeTimer_ = new QTimer(this);
     listChangeTimer_->setInterval(1000);
-    connect(listChangeTimer_, &QTimer::timeout, this, &TfMainForm::ListChangeTimerTimer);
+    ConnectShowingErrors(listChangeTimer_, &QTimer::timeout, this, &TfMainForm::ListChangeTimerTimer);
     listChangeTimer_->start();
     cdDriveTimer_ = new QTimer(this);
     cdDriveTimer_->setObjectName("CdDriveTimer");
@@ -96,10 +99,14 @@ void TfMainForm::CreateActions() {
         addAction(action);
         actions_[info.Name] = action;
     }
-    connect(Action("acRipMode"), &QAction::triggered, this, &TfMainForm::ShowImportMode);
-    connect(Action("acRenameMode"), &QAction::triggered, this, &TfMainForm::ShowRenameMode);
-    connect(Action("acViewOptions"), &QAction::triggered, this, &TfMainForm::acViewOptionsExecute);
-    connect(Action("acsfxFileNames"), &QAction::triggered, this, &TfMainForm::acsfxFileNamesExecute);
+    // Reading a disc, listing a folder and building names can fail: the failure is shown and
+    // the program goes on.
+    ConnectShowingErrors(Action("acRipMode"), &QAction::triggered, this, &TfMainForm::ShowImportMode);
+    ConnectShowingErrors(Action("acRenameMode"), &QAction::triggered, this, &TfMainForm::ShowRenameMode);
+    ConnectShowingErrors(Action("acViewOptions"), &QAction::triggered, this,
+                         &TfMainForm::acViewOptionsExecute);
+    ConnectShowingErrors(Action("acsfxFileNames"), &QAction::triggered, this,
+                         &TfMainForm::acsfxFileNamesExecute);
 }
 
 QAction* TfMainForm::Action(const char* name) const {
@@ -116,7 +123,8 @@ void TfMainForm::BuildWindow() {
     resize(828, 687);
     setMinimumHeight(687);
     auto* layout = new QVBoxLayout(this);
-    layout->setContentsMargins(edgeZone, edgeZone, edgeZone, edgeZone);
+    layout->setContentsMargins(TWindowEdges::Zone, TWindowEdges::Zone, TWindowEdges::Zone,
+                               TWindowEdges::Zone); // the sizing frame
     layout->setSpacing(0);
     titleStrip_ = new TTitleStrip(this);
     layout->addWidget(titleStrip_);
@@ -139,7 +147,8 @@ void TfMainForm::BuildWindow() {
     for (QWidget* panel : {static_cast<QWidget*>(frRename_), static_cast<QWidget*>(frCdimport_),
                            static_cast<QWidget*>(frOptions_)})
         leftLayout->addWidget(panel);
-    connect(frOptions_->btnClearWords, &QPushButton::clicked, this, &TfMainForm::btnClearWordsClick);
+    ConnectShowingErrors(frOptions_->btnClearWords, &QPushButton::clicked, this,
+                         &TfMainForm::btnClearWordsClick);
     middle->addWidget(leftColumn_);
 
     splitter_ = new QSplitter(Qt::Horizontal, this);
@@ -184,21 +193,35 @@ QWidget* TfMainForm::BuildTopBar() {
     playerArea_ = new QWidget(bar);
     playerArea_->setObjectName("PlayerArea");
     layout->addWidget(playerArea_, 1);
-    layout->addWidget(new QLabel("Settings presets:", bar));
+    // The caption above the box, so that the row has room for the "Update" button, whose
+    // place is kept while it is hidden: its showing must not widen the window.
+    auto* presetColumn = new QVBoxLayout;
+    presetColumn->setSpacing(2);
+    presetColumn->addWidget(new QLabel("Settings presets:", bar));
+    auto* presetRow = new QHBoxLayout;
+    presetColumn->addLayout(presetRow);
+    layout->addLayout(presetColumn);
     cmbPresets_ = new QComboBox(bar);
     cmbPresets_->setObjectName("cmbPresets");
+    // Long preset names show in full in the open list, not by widening the top bar.
+    cmbPresets_->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    cmbPresets_->setMinimumContentsLength(12);
     cmbPresets_->setMinimumWidth(120);
     cmbPresets_->addItem(addNewPreset);
-    connect(cmbPresets_, &QComboBox::activated, this, &TfMainForm::cmbPresetSelect);
+    ConnectShowingErrors(cmbPresets_, &QComboBox::activated, this, &TfMainForm::cmbPresetSelect);
     connect(cmbPresets_, &QComboBox::currentIndexChanged, this,
             [this](int index) { btnUpdatePreset_->setEnabled(index > 0); });
-    layout->addWidget(cmbPresets_);
+    presetRow->addWidget(cmbPresets_);
     btnUpdatePreset_ = new QPushButton("Update", bar);
     btnUpdatePreset_->setObjectName("btnUpdatePreset");
+    QSizePolicy keepPlace = btnUpdatePreset_->sizePolicy();
+    keepPlace.setRetainSizeWhenHidden(true);
+    btnUpdatePreset_->setSizePolicy(keepPlace);
     btnUpdatePreset_->hide();
     btnUpdatePreset_->setEnabled(false);
-    connect(btnUpdatePreset_, &QPushButton::clicked, this, &TfMainForm::btnUpdatePresetClick);
-    layout->addWidget(btnUpdatePreset_);
+    ConnectShowingErrors(btnUpdatePreset_, &QPushButton::clicked, this,
+                         &TfMainForm::btnUpdatePresetClick);
+    presetRow->addWidget(btnUpdatePreset_);
     return bar;
 }
 
@@ -258,11 +281,12 @@ QWidget* TfMainForm::BuildFolderColumn() {
     folderTree_->setHeaderHidden(true);
     for (int column = 1; column < folderModel_->columnCount(); ++column)
         folderTree_->hideColumn(column);
-    connect(folderTree_->selectionModel(), &QItemSelectionModel::currentChanged, this,
-            [this](const QModelIndex& current) {
-                if (!selectingFolder_)
-                    FolderTreeChange(folderModel_->filePath(current));
-            });
+    ConnectShowingErrors(folderTree_->selectionModel(), &QItemSelectionModel::currentChanged, this,
+                         [this](const QModelIndex& current) {
+                             if (!selectingFolder_)
+                                 FolderTreeChange(folderModel_->filePath(current));
+                         });
+    treeFollower_ = new TFolderTreeFollower(folderTree_, folderModel_, this);
     layout->addWidget(folderTree_);
     return folderColumn_;
 }
@@ -311,6 +335,8 @@ void TfMainForm::ShowRenameMode() {
     frCdimport_->hide();
     frOptions_->hide();
     frRename_->show();
+    if (folderColumn_->isHidden())
+        treeFollower_->ShowCurrentOnceLaidOut(); // the folder chosen while it was hidden
     folderColumn_->show();
     PressModeButton("acRenameMode");
     if (importMode_) {
@@ -400,9 +426,48 @@ void TfMainForm::LoadDisc() {
 void TfMainForm::ListCurrentFolder() {
     if (importMode_)
         return;
-    // The view drops its rows when the list is emptied and rebuilds them when it is filled.
-    LoadFolder(currentFolder_, sounds_, RenameNaming, frRename_->chkDoRename->isChecked(),
-               [this] { soundList_->RefreshList(); });
+    // While a long folder is read the window handles its events; a folder chosen meanwhile (the
+    // tree moves on when the folder being read is removed) is listed once this read has ended.
+    if (listingFolder_) {
+        folderChosenMeanwhile_ = true;
+        return;
+    }
+    listingFolder_ = true;
+    try {
+        do {
+            folderChosenMeanwhile_ = false;
+            ListFolderNow();
+        } while (folderChosenMeanwhile_ && !importMode_);
+    } catch (...) {
+        listingFolder_ = false;
+        throw;
+    }
+    listingFolder_ = false;
+}
+
+void TfMainForm::ListFolderNow() {
+    // The view drops its rows when the list is emptied and rebuilds them when it is filled;
+    // a long folder shows its count growing meanwhile, and its rows before the new names,
+    // which follow a moment later.
+    TFolderLoadEvents events;
+    events.listChanged = [this] {
+        soundList_->RefreshList();
+        if (sounds_.Count() >= int(FolderLoadStep))
+            QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+    };
+    events.progress = [this](int listed) { ShowFolderProgress(listed); };
+    events.namesBuilt = [this] { RepaintList(); };
+    folderProgressClock_.invalidate();
+    LoadFolder(currentFolder_, sounds_, RenameNaming, frRename_->chkDoRename->isChecked(), events);
+}
+
+void TfMainForm::ShowFolderProgress(int listed) {
+    // Repaints (no clicks or keys: they wait for the list) a few times a second.
+    if (folderProgressClock_.isValid() && folderProgressClock_.elapsed() < 40)
+        return;
+    lblCount_->setText(QString("Folder contains %1 sounds").arg(listed));
+    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+    folderProgressClock_.start();
 }
 
 void TfMainForm::RecomputeImportNames() {
@@ -443,6 +508,7 @@ QString TfMainForm::FirstOutputFolder() const {
 }
 
 void TfMainForm::FolderTreeChange(const QString& folder) {
+    treeFollower_->Stop(); // the user's own choice: the tree stays where the user put it
     currentFolder_ = folder;
     ListCurrentFolder();
 }
@@ -453,6 +519,7 @@ void TfMainForm::SelectFolderInTree(const QString& folder) {
     folderTree_->setCurrentIndex(index);
     folderTree_->scrollTo(index);
     selectingFolder_ = false;
+    treeFollower_->Follow(folder);
 }
 
 void TfMainForm::btnClearWordsClick() {
@@ -533,41 +600,4 @@ bool TfMainForm::SavePresetFromDialog(TfNewPreset& dialog, bool fromUpdate) {
         cmbPresets_->addItem(name);
     cmbPresets_->setCurrentIndex(cmbPresets_->findText(name, Qt::MatchExactly));
     return true;
-}
-
-Qt::Edges TfMainForm::EdgesAt(const QPoint& position) const {
-    Qt::Edges edges;
-    if (isMaximized())
-        return edges;
-    if (position.x() < edgeZone)
-        edges |= Qt::LeftEdge;
-    if (position.x() >= width() - edgeZone)
-        edges |= Qt::RightEdge;
-    if (position.y() < edgeZone)
-        edges |= Qt::TopEdge;
-    if (position.y() >= height() - edgeZone)
-        edges |= Qt::BottomEdge;
-    return edges;
-}
-
-void TfMainForm::mouseMoveEvent(QMouseEvent* event) {
-    const Qt::Edges edges = EdgesAt(event->position().toPoint());
-    if (edges == (Qt::LeftEdge | Qt::TopEdge) || edges == (Qt::RightEdge | Qt::BottomEdge))
-        setCursor(Qt::SizeFDiagCursor);
-    else if (edges == (Qt::RightEdge | Qt::TopEdge) || edges == (Qt::LeftEdge | Qt::BottomEdge))
-        setCursor(Qt::SizeBDiagCursor);
-    else if (edges & (Qt::LeftEdge | Qt::RightEdge))
-        setCursor(Qt::SizeHorCursor);
-    else if (edges & (Qt::TopEdge | Qt::BottomEdge))
-        setCursor(Qt::SizeVerCursor);
-    else
-        unsetCursor();
-    QWidget::mouseMoveEvent(event);
-}
-
-void TfMainForm::mousePressEvent(QMouseEvent* event) {
-    const Qt::Edges edges = EdgesAt(event->position().toPoint());
-    if (event->button() == Qt::LeftButton && edges && windowHandle())
-        windowHandle()->startSystemResize(edges);
-    QWidget::mousePressEvent(event);
 }

@@ -5,6 +5,7 @@
 #include "cdimport/TOutputFormat.h"
 #include "naming/TFileNameOptions.h"
 
+#include <QElapsedTimer>
 #include <QWidget>
 
 #include <functional>
@@ -26,6 +27,7 @@ struct TSettingsValues;
 class TBatchRunner;
 class TCDripperList;
 class TDescriptionEditing;
+class TFolderTreeFollower;
 class TSoundListContextMenu;
 class TTitleStrip;
 class TfNewPreset;
@@ -142,8 +144,6 @@ protected:
     virtual QString FirstOutputFolder() const;
 
     void closeEvent(QCloseEvent* event) override;
-    void mouseMoveEvent(QMouseEvent* event) override;
-    void mousePressEvent(QMouseEvent* event) override;
 
 private:
     void FormCreate(ICdDriveList* drives);
@@ -166,6 +166,9 @@ private:
     void DrivesListed(const QStringList& lines);
     void ShowDriveState();
     void FolderTreeChange(const QString& folder);
+    void ListFolderNow();
+    // The count line while a long folder is read, repainted between steps.
+    void ShowFolderProgress(int listed);
     void SelectFolderInTree(const QString& folder);
 
     void FillPresetBox();
@@ -181,11 +184,12 @@ private:
     void ApplyRenamer(const TSettingsValues& values);
     void ApplyShortcuts(const TSettingsValues& values);
     void ApplyLastFolder(const QString& folder);
+    // The usable areas of the screens, the primary one first.
+    static QList<QRect> AvailableScreenAreas();
     void RefreshAfterLoad();
     void ShowOutputFormat();
     void SaveHistories();
 
-    Qt::Edges EdgesAt(const QPoint& position) const;
 
     QString programFolder_;
     bool importMode_ = false;
@@ -222,6 +226,10 @@ private:
     ICdDriveList* drives_ = nullptr;
     QLabel* lblNoDrives_ = nullptr;
     QString pressedModeButton_;
+    QElapsedTimer folderProgressClock_;
+    bool listingFolder_ = false;
+    bool folderChosenMeanwhile_ = false;
+    TFolderTreeFollower* treeFollower_ = nullptr; // keeps the program's choice in view
     bool selectingFolder_ = false; // the program, not the user, moves the tree's selection
     TMetadataServices* services_ = nullptr;
     TBatchRunner* batchRunner_ = nullptr;

@@ -3,18 +3,23 @@
 
 #include "app/ExistingFolder.h"
 #include "app/IUserMessages.h"
+#include "app/ReachableFrame.h"
 #include "app/TActionTable.h"
 #include "app/TSettingsDocument.h"
+#include "app/TTitleStrip.h"
 #include "cdimport/TfrCdimport.h"
 #include "naming/TfrRename.h"
+#include "ui/ShortcutText.h"
 #include "ui/TCDripperList.h"
 #include "ui/TfrOptions.h"
 
 #include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
+#include <QScreen>
 #include <QSpinBox>
 #include <QTabWidget>
 
@@ -42,14 +47,6 @@ void ApplyTo(const std::optional<T>& value, T& target) {
 void ApplyCheck(const std::optional<bool>& value, QCheckBox* box) {
     if (value)
         box->setChecked(*value);
-}
-
-// A shortcut text that names no key gives no shortcut.
-QKeySequence ShortcutFromText(const QString& text) {
-    const QKeySequence sequence = QKeySequence::fromString(text, QKeySequence::PortableText);
-    if (sequence.isEmpty() || sequence[0].key() == Qt::Key_unknown)
-        return QKeySequence();
-    return sequence;
 }
 } // namespace
 
@@ -98,7 +95,7 @@ TSettingsValues TfMainForm::CollectSettings() const {
     v.LastFolder = currentFolder_;
     QList<QPair<QString, QString>> shortcuts;
     for (const TActionInfo& info : ActionTable())
-        shortcuts.append({info.Name, Action(info.Name)->shortcut().toString(QKeySequence::PortableText)});
+        shortcuts.append({info.Name, ShortcutToText(Action(info.Name)->shortcut())});
     v.Shortcuts = shortcuts;
     return v;
 }
@@ -159,7 +156,19 @@ void TfMainForm::ApplyLayout(const TSettingsValues& values) {
         frame.setWidth(*values.Width);
     if (values.Height)
         frame.setHeight(*values.Height);
-    setGeometry(frame);
+    if (values.Left || values.Top || values.Width || values.Height)
+        setGeometry(ReachableFrame(frame, AvailableScreenAreas(), titleStrip_->height()));
+}
+
+QList<QRect> TfMainForm::AvailableScreenAreas() {
+    QList<QRect> areas;
+    if (QScreen* primary = QGuiApplication::primaryScreen())
+        areas.append(primary->availableGeometry());
+    for (QScreen* screen : QGuiApplication::screens()) {
+        if (screen != QGuiApplication::primaryScreen())
+            areas.append(screen->availableGeometry());
+    }
+    return areas;
 }
 
 void TfMainForm::ApplyRipper(const TSettingsValues& values) {
@@ -219,7 +228,7 @@ void TfMainForm::ApplyShortcuts(const TSettingsValues& values) {
     for (const TActionInfo& info : ActionTable()) {
         for (const auto& [name, text] : *values.Shortcuts) {
             if (name == info.Name) {
-                Action(info.Name)->setShortcut(ShortcutFromText(text));
+                Action(info.Name)->setShortcut(TextToShortcut(text));
                 break;
             }
         }

@@ -3,8 +3,7 @@
 #include "app/TSoundList.h"
 #include "app/tsound.h"
 #include "naming/NameBuilders.h"
-#include "naming/TFindFile.h"
-#include "naming/WithTrailingSlash.h"
+#include "naming/TBackgroundListing.h"
 
 #include <QCollator>
 #include <QCollatorSortKey>
@@ -12,84 +11,148 @@
 
 #include <algorithm>
 #include <memory>
+#include <optional>
+#include <thread>
+#include <vector>
 
 namespace {
-QStringList ListSoundFiles(const QString& folder) {
-    TFindFile finder;
-    finder.InSubFolders = false;
-    finder.SetPath(folder);
-    // A folder removed in the meantime leaves the finder on its old path: list nothing then.
-    if (finder.Path() != WithTrailingSlash(folder))
-        return {};
-    finder.MultiMask = {QStringLiteral("*.wav"), QStringLiteral("*.mp3"), QStringLiteral("*.aif")};
-    return finder.SearchByMasks();
-}
-
-// Sort keys keep a folder of 100,000 files from costing millions of collations. The paths are
-// case-folded first because sort keys of the C locale do not honour the case setting.
-void SortPathsIgnoringCase(QStringList& paths) {
-    QCollator collator;
-    collator.setCaseSensitivity(Qt::CaseInsensitive);
-    std::vector<std::pair<QCollatorSortKey, qsizetype>> keyed;
-    keyed.reserve(size_t(paths.size()));
-    for (qsizetype i = 0; i < paths.size(); ++i)
-        keyed.emplace_back(collator.sortKey(paths[i].toCaseFolded()), i);
-    std::sort(keyed.begin(), keyed.end(),
-              [](const auto& a, const auto& b) { return a.first.compare(b.first) < 0; });
-    QStringList sorted;
-    sorted.reserve(paths.size());
-    for (const auto& entry : keyed)
-        sorted.append(paths[entry.second]);
-    paths = std::move(sorted);
-}
-
-TAudioFormat FormatOfExtension(const QString& suffix) {
-    const QString lower = suffix.toLower();
-    if (lower == QLatin1String("mp3"))
+TAudioFormat FormatOfExtension(QStringView suffix) {
+    if (suffix.compare(u"mp3", Qt::CaseInsensitive) == 0)
         return sfmp3;
-    if (lower == QLatin1String("aif"))
+    if (suffix.compare(u"aif", Qt::CaseInsensitive) == 0)
         return sfAIFF;
     return sfwav;
 }
 
-std::unique_ptr<tsound> MakeFolderSound(const QString& path, int position) {
-    const QFileInfo file(path);
+// The record of one listed file, made from its name alone. The name is kept once for the
+// file name and the present name (shared text), which 100,000 records notice.
+std::unique_ptr<tsound> MakeFolderSound(const QString& path, qsizetype nameStart) {
     auto sound = std::make_unique<tsound>();
+    const QString name = path.mid(nameStart);
+    const qsizetype dot = name.lastIndexOf(u'.');
     sound->Status = ssRenameTag;
     sound->path = path;
-    sound->filename = file.fileName();
-    sound->Comment = file.fileName();
-    sound->Description = file.completeBaseName();
-    sound->Format = FormatOfExtension(file.suffix());
-    sound->ID3.Track = QString::number(position);
+    sound->filename = name;
+    sound->Comment = name;
+    sound->Description = dot < 0 ? name : name.left(dot);
+    sound->Format = dot < 0 ? sfwav : FormatOfExtension(QStringView(name).mid(dot + 1));
     sound->bwav = QStringLiteral("%SoundDescription;");
     sound->bWav2 = QStringLiteral("%Publisher;");
     sound->bWav3 = QStringLiteral("%CD;");
     return sound;
 }
 
-void FillFromFolder(const QString& folder, TSoundList& sounds) {
-    QStringList paths = ListSoundFiles(folder);
-    SortPathsIgnoringCase(paths);
-    for (qsizetype i = 0; i < paths.size(); ++i)
-        sounds.Add(MakeFolderSound(paths[i], int(i + 1)));
+// The listed files, kept in the folder's order as they come: each batch is sorted when it
+// arrives and merged with the earlier ones like a binary counter, so that while a long folder
+// is read most of the sorting is done, and little is left once it ends. The records are made
+// at the end, in the folder's order: the later passes over 100,000 of them (names, sorting,
+// painting) run much faster through memory in the order they are walked.
+// All paths share the folder, so the names alone decide the order. They are case-folded first
+// because sort keys of the C locale do not honour the case setting.
+class TFolderOrder {
+public:
+    TFolderOrder() { collator_.setCaseSensitivity(Qt::CaseInsensitive); }
+
+    void Add(std::vector<TListedFile>& listed) {
+        std::vector<quint32> run;
+        run.reserve(listed.size());
+        for (TListedFile& file : listed) {
+            run.push_back(quint32(files_.size()));
+            keys_.push_back(collator_.sortKey(file.path.mid(file.nameStart).toCaseFolded()));
+            files_.push_back(std::move(file));
+        }
+        std::sort(run.begin(), run.end(), TBefore{keys_});
+        runs_.push_back(std::move(run));
+        while (runs_.size() > 1 && runs_[runs_.size() - 2].size() <= runs_.back().size())
+            MergeLastTwo();
+    }
+    int Count() const { return int(files_.size()); }
+
+    // Makes the records in the folder's order, numbered from 1.
+    void MoveInOrderTo(TSoundList& sounds) {
+        while (runs_.size() > 1)
+            MergeLastTwo();
+        if (!runs_.empty()) {
+            const std::vector<quint32>& order = runs_.front();
+            for (size_t i = 0; i < order.size(); ++i) {
+                const TListedFile& file = files_[order[i]];
+                std::unique_ptr<tsound> sound = MakeFolderSound(file.path, file.nameStart);
+                sound->ID3.Track = QString::number(i + 1);
+                sounds.Add(std::move(sound));
+            }
+        }
+        runs_.clear();
+        files_.clear();
+        keys_.clear();
+    }
+
+private:
+    // Orders positions by the keys of their files.
+    struct TBefore {
+        const std::vector<QCollatorSortKey>& keys;
+        bool operator()(quint32 a, quint32 b) const { return keys[a].compare(keys[b]) < 0; }
+    };
+
+    void MergeLastTwo() {
+        std::vector<quint32> later = std::move(runs_.back());
+        runs_.pop_back();
+        std::vector<quint32>& earlier = runs_.back();
+        std::vector<quint32> merged(earlier.size() + later.size());
+        std::merge(earlier.begin(), earlier.end(), later.begin(), later.end(), merged.begin(),
+                   TBefore{keys_});
+        earlier = std::move(merged);
+    }
+
+    QCollator collator_;
+    std::vector<TListedFile> files_;         // in listing order
+    std::vector<QCollatorSortKey> keys_;     // of each of them
+    std::vector<std::vector<quint32>> runs_; // sorted runs of positions, longest first
+};
+
+void FillFromListing(TBackgroundListing& listing, TSoundList& sounds,
+                     const TFolderLoadEvents& events) {
+    TFolderOrder order;
+    try {
+        for (std::vector<TListedFile> files = listing.Take(FolderLoadStep); !files.empty();
+             files = listing.Take(FolderLoadStep)) {
+            const bool wholeStep = files.size() == FolderLoadStep;
+            order.Add(files);
+            if (wholeStep && events.progress)
+                events.progress(order.Count());
+        }
+    } catch (...) {
+        order.MoveInOrderTo(sounds);
+        throw;
+    }
+    order.MoveInOrderTo(sounds);
 }
 } // namespace
 
 void LoadFolder(const QString& folder, TSoundList& sounds, const TFileNameOptions& naming,
-                bool renameFiles, const std::function<void()>& listChanged) {
-    sounds.Clear();
-    if (listChanged)
-        listChanged();
-    if (folder.isEmpty() || !QFileInfo(folder).isDir())
+                bool renameFiles, const TFolderLoadEvents& events) {
+    std::optional<TBackgroundListing> listing;
+    if (!folder.isEmpty() && QFileInfo(folder).isDir())
+        listing.emplace(folder);
+    // The list is empty at once; the old records, which take as long to release as the folder
+    // to read when there are 100,000, go once the new rows are shown, on a thread of their own.
+    std::vector<std::unique_ptr<tsound>> previous = sounds.TakeRecords();
+    if (events.listChanged)
+        events.listChanged();
+    if (!listing)
         return;
+    std::jthread release;
     auto finish = [&] {
+        if (events.namesBuilt && events.listChanged)
+            events.listChanged();
+        release = std::jthread([old = std::move(previous)]() mutable { old.clear(); });
         BuildRenameNames(sounds, naming, renameFiles);
-        if (listChanged)
-            listChanged();
+        if (events.namesBuilt)
+            events.namesBuilt();
+        else if (events.listChanged)
+            events.listChanged();
     };
     try {
-        FillFromFolder(folder, sounds);
+        FillFromListing(*listing, sounds, events);
     } catch (...) {
         finish();
         throw;

@@ -44,15 +44,15 @@ bool MatchesAnyMask(QStringView name, const QStringList& masks) {
                        [name](const QString& mask) { return MatchesMask(name, mask); });
 }
 
-// ffaSysFile names a file attribute this platform does not have. It is not mapped to
-// QDir::System: that would list sockets, pipes and devices, and opening a pipe named
-// "x.wav" for tagging would hang the program.
+// Only files are found: a folder named "x.wav", or a link to a folder, is no sound and no
+// preset, and would make a record that every later step fails on. ffaDirectory therefore adds
+// nothing to the listing. ffaSysFile names a file attribute this platform does not have. It is
+// not mapped to QDir::System: that would list sockets, pipes and devices, and opening a pipe
+// named "x.wav" for tagging would hang the program.
 QDir::Filters EntryFilters(TFileAttrKinds attributes) {
     QDir::Filters filters = QDir::Files | QDir::NoDotAndDotDot;
     if (attributes & ffaHidden)
         filters |= QDir::Hidden;
-    if (attributes & ffaDirectory)
-        filters |= QDir::Dirs;
     return filters;
 }
 } // namespace

@@ -6,8 +6,8 @@
 
 #include <functional>
 
-// Which directory entries a search asks for. Plain files are always listed; the bits add
-// hidden and system entries and folders (a folder whose name matches a mask is listed too).
+// Which directory entries a search asks for. Plain files (and links to files) are always
+// listed; ffaHidden adds hidden ones. Folders are never listed, whatever their names.
 enum TFileAttrKind {
     ffaReadOnly = 1,
     ffaHidden = 2,

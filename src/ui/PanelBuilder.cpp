@@ -1,5 +1,7 @@
 #include "ui/PanelBuilder.h"
 
+#include "ui/TWrappingCheckBox.h"
+
 #include <QAction>
 #include <QCheckBox>
 #include <QGroupBox>
@@ -9,8 +11,10 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
+// A title is shown as written: an "&" in it is a character, not a keyboard mnemonic.
 TPanelBuilder::TPanelBuilder(const QString& title)
-    : section_(new QGroupBox(title)), layout_(new QVBoxLayout(section_)) {
+    : section_(new QGroupBox(QString(title).replace(u'&', QStringLiteral("&&")))),
+      layout_(new QVBoxLayout(section_)) {
     layout_->setContentsMargins(6, 6, 6, 6);
     layout_->setSpacing(3);
 }
@@ -51,7 +55,7 @@ QToolButton* TPanelBuilder::ActionButton(QAction* action, const QString& name) {
 
 QCheckBox* TPanelBuilder::Check(const QString& caption, const QString& hint,
                                 const QString& name) {
-    auto* box = new QCheckBox(caption, section_);
+    auto* box = new TWrappingCheckBox(caption, section_); // long captions wrap in the column
     box->setObjectName(name);
     box->setToolTip(hint);
     layout_->addWidget(box);

@@ -58,4 +58,4 @@ void TCDripperList::ItemMouseUp(int row, QMouseEvent* event) {
     TsdxList::ItemMouseUp(row, event);
 }
 
-bool TCDripperList::NearColumnLine(int x) const { return std::abs(x - ColumnWidth()) < ColumnGrip; }
+bool TCDripperList::NearColumnLine(int x) const { return std::abs(x - ShownColumnWidth()) < ColumnGrip; }

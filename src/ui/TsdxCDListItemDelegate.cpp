@@ -85,7 +85,7 @@ void TsdxCDListItemDelegate::paint(QPainter* painter, const QStyleOptionViewItem
                   option.rect.height(),
                   bool(option.state & QStyle::State_Selected),
                   model_->IsExpanded(index.row()),
-                  list_->ColumnWidth(),
+                  list_->ShownColumnWidth(),
                   list_->Layout(),
                   option.font};
     painter->save();

@@ -34,6 +34,7 @@ void TsdxList::RefreshList() {
         sounds_->SortByDescription();
     selectionOrder_.clear();
     anchorIndex_ = -1;
+    currentRow_ = -1;
     pressRow_ = -1;
     dragArmed_ = false;
     model_->Rebuild(sounds_); // the reset also empties the selection model, silently
@@ -45,6 +46,7 @@ void TsdxList::RefreshList() {
 void TsdxList::ClearItems() {
     selectionOrder_.clear();
     anchorIndex_ = -1;
+    currentRow_ = -1;
     pressRow_ = -1;
     model_->Rebuild(nullptr);
     Relayout();
@@ -63,6 +65,10 @@ void TsdxList::SetLayout(const tListLayout& layout) {
 void TsdxList::SetColumnWidth(int width) {
     layout_.ColumnWidth = std::max(30, width);
     viewport()->update();
+}
+
+int TsdxList::ShownColumnWidth() const {
+    return std::max(30, std::min(layout_.ColumnWidth, viewport()->width() - DetailsWidth));
 }
 
 bool TsdxList::IsChecked(int row) const { return model_->IsChecked(row); }
@@ -322,8 +328,54 @@ void TsdxList::wheelEvent(QWheelEvent* event) {
 }
 
 void TsdxList::keyPressEvent(QKeyEvent* event) {
-    // Keys reach the list only through the window's actions.
-    QWidget::keyPressEvent(event);
+    // Navigation keys move the selection as in any list; every other key (Space plays) is the
+    // window's, through its actions.
+    const int row = itemsEnabled_ ? RowForKey(event->key()) : -1;
+    if (row < 0) {
+        QWidget::keyPressEvent(event);
+        return;
+    }
+    MoveSelectionTo(row, event->modifiers() & Qt::ShiftModifier);
+    event->accept();
+}
+
+int TsdxList::RowForKey(int key) const {
+    if (Count() == 0)
+        return -1;
+    const int last = Count() - 1;
+    const int page = std::max(1, viewport()->height() / ItemHeight(false));
+    const int from = currentRow_;
+    switch (key) {
+    case Qt::Key_Up:
+        return from < 0 ? 0 : std::max(0, from - 1);
+    case Qt::Key_Down:
+        return from < 0 ? 0 : std::min(last, from + 1);
+    case Qt::Key_PageUp:
+        return std::max(0, from - page);
+    case Qt::Key_PageDown:
+        return std::min(last, std::max(0, from) + page);
+    case Qt::Key_Home:
+        return 0;
+    case Qt::Key_End:
+        return last;
+    default:
+        return -1;
+    }
+}
+
+void TsdxList::MoveSelectionTo(int row, bool extend) {
+    const int anchor = anchorIndex_;
+    ClearSelection();
+    if (extend && anchor >= 0 && anchor < Count()) {
+        AddRangeToSelection(anchor, row);
+        anchorIndex_ = anchor;
+    } else {
+        AddToSelection(row);
+        anchorIndex_ = row;
+    }
+    currentRow_ = row;
+    scrollTo(model_->index(row));
+    viewport()->update();
 }
 
 void TsdxList::contextMenuEvent(QContextMenuEvent* event) {
@@ -355,6 +407,7 @@ void TsdxList::ItemMouseDown(int row, QMouseEvent* event) {
         }
         anchorIndex_ = row;
     }
+    currentRow_ = row;
     Relayout();
 }
 

@@ -37,9 +37,14 @@ public:
 
     const tListLayout& Layout() const { return layout_; }
     void SetLayout(const tListLayout& layout);
+    // The width the user gave the description column (the "ColumnWidth" setting).
     int ColumnWidth() const { return layout_.ColumnWidth; }
     // Never below 30, so the description column cannot vanish.
     void SetColumnWidth(int width);
+    // Where the column line is drawn: a list narrower than ColumnWidth plus DetailsWidth moves
+    // it left (to 30 at the least), so that the details and the names stay in view.
+    int ShownColumnWidth() const;
+    static constexpr int DetailsWidth = 240;
 
     bool IsChecked(int row) const;
     void SetChecked(int row, bool checked);
@@ -120,6 +125,10 @@ protected:
 
 private:
     int RowAtViewport(const QPoint& point) const;
+    // The row a navigation key leads to from the current row, or -1 for other keys.
+    int RowForKey(int key) const;
+    // Selects `row` alone, or with `extend` the rows from the anchor to it, and shows it.
+    void MoveSelectionTo(int row, bool extend);
     void ToggleMark(int row);
     void SetExpanded(int row, bool expanded);
 
@@ -128,6 +137,7 @@ private:
     tListLayout layout_;
     std::vector<int> selectionOrder_;
     int anchorIndex_ = -1;
+    int currentRow_ = -1; // the row last clicked or moved to with the keyboard
     bool itemsEnabled_ = true;
     QMenu* contextMenu_ = nullptr;
     // The press being handled: its row (-1 for none), whether it hit the mark button, and

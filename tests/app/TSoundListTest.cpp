@@ -56,6 +56,24 @@ TEST(TSoundList, OwningListReleasesRecordsReferringListNone) {
     EXPECT_EQ(main.Count(), 0);
 }
 
+TEST(TSoundList, TakeRecordsHandsAnOwningListsRecordsOver) {
+    liveRecords = 0;
+    TSoundList main;
+    for (int i = 0; i < 3; ++i)
+        main.Add(MakeSound("s"));
+    TSoundList selection(TSoundList::RefersOnly);
+    selection.Add(main.Items(1));
+    EXPECT_TRUE(selection.TakeRecords().empty()); // a referring list owns nothing to hand over
+    EXPECT_EQ(selection.Count(), 0);
+    {
+        const std::vector<std::unique_ptr<tsound>> taken = main.TakeRecords();
+        EXPECT_EQ(main.Count(), 0);
+        EXPECT_EQ(taken.size(), 3u);
+        EXPECT_EQ(liveRecords, 3);
+    }
+    EXPECT_EQ(liveRecords, 0); // released by the taker, once
+}
+
 TEST(TSoundList, SortByDescriptionUsesLocaleOrderAndKeepsTracks) {
     QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
     TSoundList list;

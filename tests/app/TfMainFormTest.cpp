@@ -1,6 +1,6 @@
 #include "app/TfMainForm.h"
 
-#include "app/GeneralErrorDisplay.h"
+#include "app/EAppError.h"
 #include "app/TTitleStrip.h"
 #include "app/TfNewPreset.h"
 #include "app/tsound.h"
@@ -13,13 +13,18 @@
 #include "common/TTestDir.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
 #include <QElapsedTimer>
+#include <QFileSystemModel>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMouseEvent>
 #include <QPushButton>
+#include <QScreen>
 #include <QSignalSpy>
 #include <QSpinBox>
 #include <QTabWidget>
@@ -137,6 +142,40 @@ TEST_F(MainFormFixture, ShortcutsSwitchModes) {
     EXPECT_FALSE(form->ImportMode());
     QTest::keyClick(form.get(), Qt::Key_F1);
     EXPECT_TRUE(form->ImportMode());
+}
+
+namespace {
+// A folder that cannot be listed, as a failing disk or share gives one.
+class TUnlistableFolderForm : public TfMainForm {
+public:
+    using TfMainForm::TfMainForm;
+
+protected:
+    void ListCurrentFolder() override {
+        if (!ImportMode())
+            throw EAppError("Cannot list the folder: Input/output error");
+    }
+};
+} // namespace
+
+TEST_F(MainFormFixture, AFailingActionOrTimerShowsItsMessageAndTheProgramGoesOn) {
+    TUnlistableFolderForm form(dir.Path(), &drives);
+    form.StartUp();
+    ASSERT_TRUE(form.ImportMode());
+    form.Action("acRenameMode")->trigger();
+    EXPECT_EQ(messages.Messages, QStringList({"Cannot list the folder: Input/output error"}));
+    EXPECT_FALSE(form.ImportMode()); // what was done before the failure stays done
+    form.Action("acRipMode")->trigger(); // and the next action works as ever
+    EXPECT_TRUE(form.ImportMode());
+    EXPECT_TRUE(form.ModeButton("acRipMode")->isChecked());
+
+    messages.Messages.clear();
+    auto* track = new tsound;
+    track->ID3.Track = "x1"; // names cannot be built for it
+    form.Sounds().Add(track);
+    form.ScheduleListRefresh();
+    EXPECT_TRUE(QTest::qWaitFor([&] { return !messages.Messages.isEmpty(); }, 3000));
+    EXPECT_EQ(messages.Messages, QStringList({"'x1' is not a valid integer value"}));
 }
 
 TEST_F(MainFormFixture, BusyHidesRegionsAndComesBack) {
@@ -268,6 +307,7 @@ TEST_F(MainFormFixture, CloseWritesSettingsAndHistoriesThatTheNextStartRestores)
     EXPECT_EQ(dir.Read("SFXHistory.txt"), QByteArray("Big Bangs\r\n"));
     EXPECT_EQ(dir.Read("MusHistory.txt"), QByteArray("Artist\r\n"));
     ASSERT_TRUE(QFile::exists(dir.File("LastSettings.xml")));
+    EXPECT_TRUE(dir.Read("LastSettings.xml").contains("<acMarkAll>Shift+Ctrl+K</acMarkAll>"));
 
     auto form = NewForm();
     EXPECT_FALSE(form->ImportMode());
@@ -284,6 +324,84 @@ TEST_F(MainFormFixture, CloseWritesSettingsAndHistoriesThatTheNextStartRestores)
     EXPECT_EQ(form->frRename()->SFXHistory.Entries(), QStringList({"Big Bangs"}));
     EXPECT_TRUE(QDir(dir.File("presets/Settings")).exists());
     EXPECT_TRUE(QDir(dir.File("presets/Tags")).exists());
+}
+
+TEST_F(MainFormFixture, SavedPositionOnAScreenThatIsGoneComesBackOntoTheScreen) {
+    auto form = NewForm();
+    const QRect area = QGuiApplication::primaryScreen()->availableGeometry();
+    Load(*form, "<Layout><MainWindow><Left>" + QByteArray::number(area.right() + 2000) +
+                    "</Left><Top>" + QByteArray::number(area.top() - 900) +
+                    "</Top><Width>828</Width><Height>687</Height></MainWindow></Layout>");
+    const QRect shown = form->geometry();
+    EXPECT_TRUE(area.contains(QRect(shown.topLeft(), QSize(40, 19)))) << shown.x() << "," << shown.y();
+    EXPECT_EQ(shown.width(), std::min(828, area.width()));
+}
+
+TEST_F(MainFormFixture, FolderTreeScrollsToTheChosenFolderOnceItsSiblingsAreThere) {
+    for (int i = 0; i < 80; ++i)
+        dir.MakeFolder(QString("Library/f%1").arg(i, 3, 10, QChar('0')));
+    const QString chosen = dir.File("Library/f070");
+    auto form = NewForm();
+    form->ShowRenameMode();
+    form->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(form.get()));
+    Load(*form, "<Renamer><LastFolder>" + chosen.toUtf8() + "</LastFolder></Renamer>");
+    QTreeView* tree = form->FolderTree();
+    auto* model = static_cast<QFileSystemModel*>(tree->model());
+    const QModelIndex library = model->index(dir.File("Library"));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return model->rowCount(library) == 80; }, 5000));
+    QTest::qWait(100); // what the tree does with the loaded rows
+    EXPECT_EQ(model->filePath(tree->currentIndex()), chosen);
+    EXPECT_TRUE(tree->viewport()->rect().contains(tree->visualRect(tree->currentIndex())));
+}
+
+namespace {
+// A mouse event for `widget`, the pointer at the screen position `global`.
+void SendMouse(QWidget* widget, QEvent::Type type, QPoint global) {
+    const Qt::MouseButtons held = type == QEvent::MouseButtonRelease ? Qt::NoButton : Qt::LeftButton;
+    QMouseEvent event(type, QPointF(widget->mapFromGlobal(global)), QPointF(global), Qt::LeftButton,
+                      held, Qt::NoModifier);
+    QApplication::sendEvent(widget, &event);
+}
+
+// Drags from `at` of `widget` by `by`, as a user's hand does: the pointer's way on the screen
+// does not depend on where the window is meanwhile.
+void Drag(QWidget* widget, QPoint at, QPoint by) {
+    const QPoint start = widget->mapToGlobal(at);
+    SendMouse(widget, QEvent::MouseButtonPress, start);
+    SendMouse(widget, QEvent::MouseMove, start + by / 2);
+    SendMouse(widget, QEvent::MouseMove, start + by);
+    SendMouse(widget, QEvent::MouseButtonRelease, start + by);
+}
+} // namespace
+
+TEST_F(MainFormFixture, WithoutAWindowManagerTheStripMovesAndTheEdgesResize) {
+    // The offscreen platform, like bare X, offers no system move or resize.
+    auto form = NewForm();
+    form->setGeometry(100, 100, 828, 700);
+    form->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(form.get()));
+    Drag(form->TitleStrip(), QPoint(300, 8), QPoint(30, 20));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return form->pos() == QPoint(130, 120); }, 1000)) << form->pos().x();
+
+    struct TCase {
+        const char* edge;
+        QPoint at; // in the window
+        QPoint by;
+        QRect shown;
+    };
+    const TCase cases[] = {
+        {"right", {827, 300}, {40, 0}, {130, 120, 868, 700}},
+        {"bottom", {400, 699}, {0, 25}, {130, 120, 868, 725}},
+        {"left", {1, 300}, {-20, 0}, {110, 120, 888, 725}},
+        {"top, not below the least height", {400, 1}, {0, 300}, {110, 158, 888, 687}},
+    };
+    for (const TCase& c : cases) {
+        Drag(form.get(), c.at, c.by);
+        EXPECT_TRUE(QTest::qWaitFor([&] { return form->geometry() == c.shown; }, 1000))
+            << c.edge << ": " << form->geometry().x() << "," << form->geometry().y() << " "
+            << form->width() << "x" << form->height();
+    }
 }
 
 TEST_F(MainFormFixture, PresetsHoldOnlyTheirTickedSections) {
@@ -325,6 +443,23 @@ TEST_F(MainFormFixture, PresetsHoldOnlyTheirTickedSections) {
     EXPECT_TRUE(dir.Read("presets/Settings/Empty.xml").contains("<Trackmothsettings />"));
 }
 
+TEST_F(MainFormFixture, TheUpdateButtonFitsWithoutWideningTheWindow) {
+    dir.Write("presets/Settings/A preset with a long name.xml", "<Trackmothsettings/>");
+    auto form = NewForm();
+    form->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(form.get()));
+    form->PresetBox()->setCurrentIndex(1);
+    emit form->PresetBox()->activated(1);
+    QApplication::processEvents();
+    EXPECT_TRUE(form->UpdatePresetButton()->isVisible());
+    EXPECT_EQ(form->width(), 828);
+    const QRect update = form->UpdatePresetButton()->geometry();
+    EXPECT_LE(update.right(), form->TopBar()->contentsRect().right());
+    EXPECT_GE(update.width(), form->UpdatePresetButton()->minimumSizeHint().width());
+    form->close();
+    EXPECT_TRUE(dir.Read("LastSettings.xml").contains("<Width>828</Width>"));
+}
+
 TEST_F(MainFormFixture, UpdateRewritesTheShownPreset) {
     dir.Write("presets/Settings/Studio.xml", "<Trackmothsettings/>");
     auto form = NewForm();
@@ -351,7 +486,7 @@ TEST_F(MainFormFixture, PresetThatCannotBeWrittenIsReportedAndNotListed) {
     QDir(dir.File("presets/Settings")).removeRecursively();
     dir.Write("presets/Settings", "a file where the folder was");
     f->RunPresetDialog = [](TfNewPreset&) { return true; };
-    EXPECT_FALSE(RunShowingErrors([&] { emit f->PresetBox()->activated(0); }));
+    emit f->PresetBox()->activated(0); // the failure is shown where the choice is handled
     ASSERT_EQ(messages.Messages.size(), 1);
     EXPECT_TRUE(messages.Messages[0].contains("New preset.xml"));
     EXPECT_EQ(f->PresetBox()->count(), 1);

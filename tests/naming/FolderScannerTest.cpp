@@ -143,6 +143,53 @@ TEST(LoadFolder, PipesAndSocketsAreNoSounds) {
     EXPECT_EQ(sounds.Items(0)->Comment, "real.wav");
 }
 
+TEST(LoadFolder, FoldersAndLinksToFoldersAreNoSounds) {
+    TTestDir dir;
+    dir.Write("real.wav", "");
+    dir.Write("dir.wav/inside.wav", "");
+    const QString target = dir.MakeFolder("target");
+    ASSERT_TRUE(QFile::link(target, dir.File("link.mp3")));
+    ASSERT_TRUE(QFile::link(dir.File("real.wav"), dir.File("alias.wav"))); // a link to a file is one
+    ASSERT_TRUE(QFile::link(dir.File("gone"), dir.File("broken.aif")));
+    TSoundList sounds;
+    LoadFolder(dir.Path(), sounds, TFileNameOptions(), true, {});
+    QStringList listed;
+    for (const tsound* sound : sounds)
+        listed.append(sound->Comment);
+    EXPECT_EQ(listed, QStringList({"alias.wav", "real.wav"}));
+
+    TFindFile finder; // whatever the attributes ask for
+    finder.SetPath(dir.Path());
+    finder.FileAttr = ffaAnyFile;
+    finder.FileMask = "*.*";
+    for (const QString& path : finder.SearchByMask())
+        EXPECT_FALSE(QFileInfo(path).isDir()) << qPrintable(path);
+}
+
+TEST(LoadFolder, ReportsLongFoldersInStepsAndNamesAfterTheFill) {
+    TTestDir dir;
+    const int files = FolderLoadStep * 2 + 7;
+    for (int i = 0; i < files; ++i)
+        dir.Write(QString("s%1.wav").arg(i, 5, 10, QChar('0')), "");
+    TSoundList sounds;
+    QStringList heard;
+    TFolderLoadEvents events;
+    events.listChanged = [&] {
+        heard.append(QString("list %1, %2").arg(sounds.Count()).arg(
+            sounds.Count() ? sounds.Items(0)->filename : QString()));
+    };
+    events.progress = [&](int made) { heard.append(QString("made %1").arg(made)); };
+    events.namesBuilt = [&] { heard.append("names " + sounds.Items(0)->filename); };
+    TFileNameOptions naming;
+    naming.Mask = "%Trc; %FDes;";
+    LoadFolder(dir.Path(), sounds, naming, true, events);
+    EXPECT_EQ(heard, QStringList({"list 0, ", QString("made %1").arg(FolderLoadStep),
+                                  QString("made %1").arg(FolderLoadStep * 2),
+                                  QString("list %1, s00000.wav").arg(files),
+                                  "names 0001 s00000.wav"}));
+    EXPECT_EQ(sounds.Items(files - 1)->ID3.Track, QString::number(files));
+}
+
 TEST(LoadFolder, NamesFromTheRenameMaskAndTheNameOnDisk) {
     TTestDir dir;
     dir.Write("Dog bark.wav", "");
@@ -184,6 +231,28 @@ TEST(LoadFolder, AnotherFolderReplacesTheWholeList) {
     ASSERT_EQ(sounds.Count(), 2);
     EXPECT_EQ(sounds.Items(0)->Description, "x");
     EXPECT_EQ(sounds.Items(1)->Description, "y");
+}
+
+TEST(LoadFolder, ThePreviousRecordsAreReleasedBeforeItReturns) {
+    static int live = 0;
+    struct TCounted : tsound {
+        TCounted() { ++live; }
+        ~TCounted() override { --live; }
+    };
+    TTestDir dir;
+    dir.Write("a.wav", "");
+    for (const QString& folder : {dir.Path(), dir.File("missing")}) {
+        TSoundList sounds;
+        for (int i = 0; i < 3; ++i)
+            sounds.Add(new TCounted);
+        int emptied = -1;
+        LoadFolder(folder, sounds, TFileNameOptions(), true, [&] {
+            if (emptied < 0)
+                emptied = sounds.Count(); // the view sees an empty list at once
+        });
+        EXPECT_EQ(emptied, 0);
+        EXPECT_EQ(live, 0) << qPrintable(folder);
+    }
 }
 
 TEST(LoadFolder, OrdersByFullPathIgnoringCase) {

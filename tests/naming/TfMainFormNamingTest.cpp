@@ -3,8 +3,10 @@
 #include "app/TfMainForm.h"
 #include "app/tsound.h"
 #include "cdimport/TfrCdimport.h"
+#include "ui/TCDripperList.h"
 #include "common/TRecordingMessages.h"
 #include "common/TTestDir.h"
+#include "naming/LoadFolder.h"
 #include "naming/TNameShape.h"
 #include "naming/TTileArea.h"
 #include "naming/TfFilename.h"
@@ -13,6 +15,8 @@
 #include <QAction>
 #include <QApplication>
 #include <QDropEvent>
+#include <QEvent>
+#include <QFile>
 #include <QLabel>
 #include <QMimeData>
 #include <QPushButton>
@@ -80,6 +84,56 @@ TEST_F(MainWindowNaming, PickedFolderBecomesNamedSounds) {
 
     PickFolder(program.Path()); // a folder without sound files empties the list
     EXPECT_EQ(form->Sounds().Count(), 0);
+}
+
+namespace {
+// Notes what the count line and the list showed each time they were painted.
+struct TPaintLog : QObject {
+    TfMainForm& form;
+    QStringList countLines;
+    QStringList firstRowNames; // the first row's new name at each paint of a filled list
+
+    explicit TPaintLog(TfMainForm& mainForm) : form(mainForm) {
+        form.CountLine()->installEventFilter(this);
+        form.SoundList()->viewport()->installEventFilter(this);
+    }
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::Paint && watched == form.CountLine())
+            countLines.append(form.CountLine()->text());
+        else if (event->type() == QEvent::Paint && form.SoundList()->Count() > 0)
+            firstRowNames.append(form.SoundList()->Sound(0)->filename);
+        return false;
+    }
+};
+} // namespace
+
+TEST_F(MainWindowNaming, ALongFolderIsShownInSteps) {
+    TTestDir longFolder;
+    const int files = int(FolderLoadStep) + 1;
+    for (int i = 0; i < files; ++i)
+        QFile(longFolder.File(QString("Wind %1.wav").arg(i, 5, 10, QChar('0')))).open(QIODevice::WriteOnly);
+    form->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(form.get()));
+    TPaintLog painted(*form);
+    PickFolder(longFolder.Path());
+    // The count grows while the folder is read, and the rows show before their new names.
+    ASSERT_FALSE(painted.countLines.isEmpty());
+    EXPECT_NE(painted.countLines.first(), QString("Folder contains %1 sounds").arg(files));
+    ASSERT_FALSE(painted.firstRowNames.isEmpty());
+    EXPECT_EQ(painted.firstRowNames.first(), "Wind 00000.wav");
+    EXPECT_EQ(form->Sounds().Items(0)->filename, "0001 - Wind 00000.wav");
+    EXPECT_EQ(form->CountLine()->text(), QString("Folder contains %1 sounds").arg(files));
+}
+
+TEST_F(MainWindowNaming, AFolderChosenWhileALongOneIsReadIsListedAfterIt) {
+    TTestDir longFolder;
+    for (int i = 0; i <= int(FolderLoadStep); ++i)
+        QFile(longFolder.File(QString("Rain %1.wav").arg(i))).open(QIODevice::WriteOnly);
+    // As the tree does when the folder being read goes away: it moves on to another one.
+    QTimer::singleShot(0, form.get(), [this] { PickFolder(folder.Path()); });
+    PickFolder(longFolder.Path());
+    EXPECT_EQ(form->CurrentFolder(), folder.Path());
+    EXPECT_EQ(Names(), QStringList({"01 - b.mp3", "02 - Dog bark.wav"}));
 }
 
 TEST_F(MainWindowNaming, FilenamesOnTheRenameSide) {

@@ -296,3 +296,75 @@ TEST_F(TCDripperListTest, RippingRowNearTheBottomIsFollowed) {
     EXPECT_LE(rect.bottom(), visible - 4);
     EXPECT_GT(list.verticalScrollBar()->value(), 0);
 }
+
+TEST_F(TCDripperListTest, KeysMoveTheSelectionAndScrollToIt) {
+    for (int i = 0; i < 40; ++i)
+        sounds.Add(std::make_unique<tsound>());
+    list.RefreshList();
+    list.setFocus();
+    const int page = list.viewport()->height() / 32;
+    const int last = list.Count() - 1;
+    struct TStep {
+        int key;
+        Qt::KeyboardModifiers modifiers;
+        std::vector<int> selected;
+    };
+    std::vector<int> lastRows;
+    for (int row = last - 2; row <= last; ++row)
+        lastRows.push_back(row);
+    const TStep steps[] = {
+        {Qt::Key_Down, {}, {0}},
+        {Qt::Key_Down, {}, {1}},
+        {Qt::Key_Down, Qt::ShiftModifier, {1, 2}},
+        {Qt::Key_Down, Qt::ShiftModifier, {1, 2, 3}},
+        {Qt::Key_Up, Qt::ShiftModifier, {1, 2}},
+        {Qt::Key_Up, {}, {1}},
+        {Qt::Key_PageDown, {}, {1 + page}},
+        {Qt::Key_End, {}, {last}},
+        {Qt::Key_Up, {}, {last - 1}},
+        {Qt::Key_Up, {}, {last - 2}},
+        {Qt::Key_End, Qt::ShiftModifier, lastRows},
+        {Qt::Key_PageUp, {}, {last - page}}, // from the row moved to, not the anchor
+        {Qt::Key_Home, {}, {0}},
+        {Qt::Key_Up, {}, {0}},
+        {Qt::Key_Space, {}, {0}}, // Space is the player's
+    };
+    for (const TStep& step : steps) {
+        QTest::keyClick(&list, Qt::Key(step.key), step.modifiers);
+        SCOPED_TRACE(QKeySequence(step.key | step.modifiers).toString().toStdString());
+        EXPECT_EQ(Selected(), step.selected);
+        const QRect shown = list.visualRect(list.Model()->index(step.selected.back()));
+        EXPECT_TRUE(list.viewport()->rect().contains(shown));
+    }
+    EXPECT_FALSE(list.IsExpanded(0)); // moving through the list opens no row
+
+    list.SetItemsEnabled(false); // during an import the rows ignore the keyboard too
+    QTest::keyClick(&list, Qt::Key_Down);
+    EXPECT_EQ(Selected(), std::vector<int>{0});
+}
+
+TEST_F(TCDripperListTest, ANarrowListMovesTheColumnLineSoTheDetailsShow) {
+    list.SetLayout(tListLayout::MainWindowLayout());
+    const int frame = list.width() - list.viewport()->width();
+    struct TCase {
+        int listWidth;
+        int shown;
+    };
+    const TCase cases[] = {
+        {529 + TsdxList::DetailsWidth + 100, 529},
+        {529 + TsdxList::DetailsWidth, 529},
+        {400, 400 - TsdxList::DetailsWidth},
+        {TsdxList::DetailsWidth + 10, 30},
+    };
+    for (const TCase& c : cases) {
+        list.resize(c.listWidth + frame, 400);
+        EXPECT_EQ(list.ShownColumnWidth(), c.shown) << c.listWidth;
+        EXPECT_EQ(list.ColumnWidth(), 529); // the user's width is kept for a wider list
+    }
+    list.resize(400 + frame, 400); // the line is dragged where it is drawn
+    QTest::mousePress(list.viewport(), Qt::LeftButton, {}, At(2, 400 - TsdxList::DetailsWidth + 1));
+    MoveTo(At(2, 120));
+    QTest::mouseRelease(list.viewport(), Qt::LeftButton, {}, At(2, 120));
+    EXPECT_EQ(list.ColumnWidth(), 120);
+    EXPECT_EQ(list.ShownColumnWidth(), 120);
+}

@@ -8,7 +8,9 @@
 #include "common/TTestDir.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QLabel>
+#include <QSignalSpy>
 #include <QtTest/QTest>
 
 #include <gtest/gtest.h>
@@ -61,6 +63,13 @@ TEST_F(SoundListInMainForm, CommandsWorkFromShortcutsAndTheContextMenu) {
     QTest::keyClick(list, Qt::Key_D, Qt::AltModifier);
     EXPECT_TRUE(list->MarkedSounds().isEmpty());
 
+    QTest::keyClick(list, Qt::Key_Down);
+    EXPECT_EQ(list->SelectedItems(), std::vector<int>{0});
+    QSignalSpy played(form.Action("AcPlayPause"), &QAction::triggered);
+    QTest::keyClick(list, Qt::Key_Space);
+    EXPECT_EQ(played.count(), 1);
+    QTest::keyClick(list, Qt::Key_D, Qt::ControlModifier);
+
     QMenu* markSelect = form.SoundListMenu()->actions().at(2)->menu();
     markSelect->actions().at(3)->trigger(); // "Select all"
     EXPECT_EQ(SelectedCount(), 4);
@@ -77,6 +86,24 @@ TEST_F(SoundListInMainForm, BusyClearsTheSelectionAndLocksTheRows) {
     EXPECT_FALSE(form.SoundList()->ItemsEnabled());
     form.SetBusy(false);
     EXPECT_TRUE(form.SoundList()->ItemsEnabled());
+}
+
+TEST_F(SoundListInMainForm, RenameModeAtTheDefaultSizeShowsTheNames) {
+    form.StartUp();
+    form.ShowRenameMode();
+    form.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&form));
+    ASSERT_EQ(form.width(), 828);
+    const TCDripperList* list = form.SoundList();
+    EXPECT_LE(list->ShownColumnWidth() + TsdxList::DetailsWidth, list->viewport()->width());
+    EXPECT_GE(list->ShownColumnWidth(), 100); // and the descriptions keep a column
+    EXPECT_EQ(list->ColumnWidth(), 529);
+    const int renameColumn = list->ShownColumnWidth();
+    form.ShowImportMode(); // without the folder tree the description gets more room
+    QApplication::processEvents();
+    EXPECT_GT(list->ShownColumnWidth(), renameColumn);
+    form.close();
+    EXPECT_TRUE(dir.Read("LastSettings.xml").contains("<ColumnWidth>529</ColumnWidth>"));
 }
 
 TEST_F(SoundListInMainForm, ColumnWidthIsSavedAndLoaded) {

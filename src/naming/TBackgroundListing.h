@@ -1,0 +1,48 @@
+#pragma once
+
+#include <QString>
+
+#include <condition_variable>
+#include <deque>
+#include <exception>
+#include <limits>
+#include <mutex>
+#include <thread>
+#include <vector>
+
+// One sound file found: its full path and where its name starts in it.
+struct TListedFile {
+    QString path;
+    qsizetype nameStart;
+};
+
+// Lists the sound files ("*.wav", "*.mp3", "*.aif", letter case ignored) of one folder, not its
+// subfolders, on a thread of its own, so that the caller can turn the first files into records
+// while later ones are still being read. Only files are listed, never folders.
+class TBackgroundListing {
+public:
+    // Starts listing `folder`. A folder that is not there lists nothing.
+    explicit TBackgroundListing(const QString& folder);
+    // Waits for the listing to end.
+    ~TBackgroundListing();
+    TBackgroundListing(const TBackgroundListing&) = delete;
+    TBackgroundListing& operator=(const TBackgroundListing&) = delete;
+
+    // The next `count` files, in the order the system lists them; fewer only at the end, none
+    // once everything was taken. Waits while they are still being read.
+    std::vector<TListedFile> Take(size_t count);
+
+private:
+    static constexpr size_t HandOverBatch = 256;
+
+    void Run(const QString& folder);
+    void HandOver(std::vector<TListedFile>& batch);
+
+    std::mutex mutex_;
+    std::condition_variable changed_;
+    std::deque<TListedFile> found_; // listed and not yet taken
+    size_t wanted_ = std::numeric_limits<size_t>::max(); // files Take waits for
+    bool done_ = false;
+    std::exception_ptr error_;
+    std::thread thread_;
+};
