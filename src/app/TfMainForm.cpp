@@ -86,7 +86,7 @@ void TfMainForm::FormCreate(ICdDriveList* drives) {
     cdDriveTimer_ = new QTimer(this);
     cdDriveTimer_->setObjectName("CdDriveTimer");
     cdDriveTimer_->setInterval(1000);
-    connect(cdDriveTimer_, &QTimer::timeout, this, &TfMainForm::CdDriveTimerTimer);
+    ConnectShowingErrors(cdDriveTimer_, &QTimer::timeout, this, &TfMainForm::CdDriveTimerTimer);
     SetBusy(false);
 }
 
