@@ -35,7 +35,24 @@ void CopyIfMissing(const QString& from, const QString& to) {
 } // namespace
 
 QString TProgramFolder::Choose(const QString& executableFolder, const QString& fallbackFolder) {
+    if (!SharedDataFolder(executableFolder).isEmpty())
+        return fallbackFolder;
     return CanWriteInto(executableFolder) ? executableFolder : fallbackFolder;
+}
+
+QString TProgramFolder::SharedDataFolder(const QString& executableFolder) {
+    const QString folder = QDir::cleanPath(executableFolder + "/../share/trackmoth");
+    return QFileInfo(folder).isDir() ? folder : QString();
+}
+
+QString TProgramFolder::ShippedFile(const QString& executableFolder, const QString& name) {
+    const QString beside = QDir(executableFolder).filePath(name);
+    if (QFileInfo::exists(beside))
+        return beside;
+    const QString shared = SharedDataFolder(executableFolder);
+    if (!shared.isEmpty() && QFileInfo::exists(QDir(shared).filePath(name)))
+        return QDir(shared).filePath(name);
+    return beside;
 }
 
 QStringList TProgramFolder::DiscFolders(const QString& programFolder,
@@ -43,6 +60,8 @@ QStringList TProgramFolder::DiscFolders(const QString& programFolder,
     QStringList folders{QDir(programFolder).filePath("discs")};
     if (!SameFolder(programFolder, executableFolder))
         folders.append(QDir(executableFolder).filePath("discs"));
+    if (const QString shared = SharedDataFolder(executableFolder); !shared.isEmpty())
+        folders.append(QDir(shared).filePath("discs"));
     return folders;
 }
 

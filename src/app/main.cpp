@@ -1,30 +1,69 @@
 #include "app/IUserMessages.h"
 #include "app/TMessageBoxes.h"
 #include "app/TProgramFolder.h"
+#include "app/TSingleInstance.h"
 #include "app/TTrackmothApplication.h"
 #include "app/TfMainForm.h"
 #include "cdimport/TCDcontrol.h"
 #include "cdimport/TLibcdioDrives.h"
 #include "cdimport/TQtAudioOutput.h"
+#include "services/THelpMenu.h"
 #include "ui/DarkLook.h"
+
+#include <QTimer>
+
+#include <cstdio>
+
+namespace {
+// `--quit-after-start`: start as always, print where the program keeps and finds its files,
+// then close the window as a user would (which writes the settings). For install checks.
+const char* const quitAfterStartOption = "--quit-after-start";
+
+void BringToFront(QWidget& window) {
+    window.show();
+    window.setWindowState(window.windowState() & ~Qt::WindowMinimized);
+    window.raise();
+    window.activateWindow();
+}
+
+void PrintFolders(const QString& programFolder, const QStringList& discFolders) {
+    const QString executableFolder = QCoreApplication::applicationDirPath();
+    std::printf("Program folder: %s\nManual: %s\nDisc folders: %s\n", qPrintable(programFolder),
+                qPrintable(TProgramFolder::ShippedFile(executableFolder, THelpMenu::ManualFileName)),
+                qPrintable(discFolders.join(", ")));
+    std::fflush(stdout);
+}
+} // namespace
 
 int main(int argc, char** argv) {
     TTrackmothApplication app(argc, argv);
+    // A second copy would keep the same settings files: the running one comes to the front.
+    TSingleInstance instance(TSingleInstance::UserName());
+    if (instance.Claim() == TSingleInstance::EClaim::OtherRunning)
+        return 0;
     ApplyDarkLook(app);
     TMessageBoxes messageBoxes;
     SetUserMessages(&messageBoxes);
 
     const QString programFolder = TProgramFolder::Resolve();
+    const QStringList discFolders =
+        TProgramFolder::DiscFolders(programFolder, QCoreApplication::applicationDirPath());
     // The drives, then the disc images of "discs". Declared first so that it outlives the window.
-    TCDcontrol cdControl(std::make_unique<TLibcdioDrives>(TProgramFolder::DiscFolders(
-                             programFolder, QCoreApplication::applicationDirPath())),
+    TCDcontrol cdControl(std::make_unique<TLibcdioDrives>(discFolders),
                          std::make_unique<TQtAudioOutput>());
     TfMainForm mainForm(programFolder, &cdControl);
     mainForm.StartUp();
     mainForm.show();
+    QObject::connect(&instance, &TSingleInstance::ActivationRequested, &mainForm,
+                     [&mainForm] { BringToFront(mainForm); });
+    const bool quitAfterStart = app.arguments().contains(quitAfterStartOption);
     // Only the previews need a sound output: say so once and go on.
-    if (const TResult output = cdControl.OutputResult(); !output)
+    if (const TResult output = cdControl.OutputResult(); !output && !quitAfterStart)
         UserMessages().ShowMessage(output.ErrorText());
     mainForm.StartCdDriveTimer();
+    if (quitAfterStart) {
+        PrintFolders(programFolder, discFolders);
+        QTimer::singleShot(0, &mainForm, &QWidget::close);
+    }
     return app.exec();
 }

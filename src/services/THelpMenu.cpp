@@ -1,6 +1,7 @@
 #include "services/THelpMenu.h"
 
 #include "app/ConnectShowingErrors.h"
+#include "app/TProgramFolder.h"
 #include "services/IUrlOpener.h"
 #include "services/TUpdateCheck.h"
 #include "services/TUpdateQuestions.h"
@@ -36,7 +37,9 @@ QAction* THelpMenu::Entry(const QString& caption) const {
 }
 
 void THelpMenu::PDFmanual1Click() {
-    services_.Opener->Open(QUrl::fromLocalFile(services_.ExecutableFolder + "/" + ManualFileName));
+    // Beside a program run from its build folder; in share/trackmoth when installed.
+    services_.Opener->Open(QUrl::fromLocalFile(
+        TProgramFolder::ShippedFile(services_.ExecutableFolder, ManualFileName)));
 }
 
 void THelpMenu::OpenPage(const char* path) { services_.Opener->Open(QUrl(services_.WebUrl(path))); }

@@ -18,7 +18,8 @@ struct THelpServices {
     IProgramStarter* Starter = nullptr;
     std::function<QString()> WebHost;
     QString ProgramFolder;    // "settings.ini" lives here
-    QString ExecutableFolder; // the manual and the updater lie beside the program
+    QString ExecutableFolder; // the updater lies beside the program, the manual
+                              // too or in ../share/trackmoth
     QString ProgramPath;      // this program's executable, handed to the updater
     // Ends the program at once, without the saves of a normal close.
     std::function<void()> LeaveProgram;

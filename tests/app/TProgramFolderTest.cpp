@@ -69,3 +69,38 @@ TEST(TProgramFolder, FirstStartInTheUserFolderAdoptsTheInstallFoldersSettings) {
     EXPECT_EQ(dir.Read("user/LastSettings.xml"),
               "<Trackmothsettings><CDDBversion>3</CDDBversion></Trackmothsettings>");
 }
+
+TEST(TProgramFolder, AnInstalledProgramKeepsItsFilesInTheUserFolder) {
+    TTestDir dir;
+    const QString build = dir.MakeFolder("build/src");
+    const QString bin = dir.MakeFolder("prefix/bin");
+    EXPECT_EQ(TProgramFolder::SharedDataFolder(build), "");
+    EXPECT_EQ(TProgramFolder::Choose(bin, "/fallback"), bin);
+    const QString shared = dir.MakeFolder("prefix/share/trackmoth");
+    EXPECT_EQ(TProgramFolder::SharedDataFolder(bin), shared);
+    // bin/ is writable here, as it is for root or in a prefix of the user's own.
+    EXPECT_EQ(TProgramFolder::Choose(bin, "/fallback"), "/fallback");
+}
+
+TEST(TProgramFolder, ShippedFilesAreFoundBesideTheProgramOrInTheSharedDataFolder) {
+    TTestDir dir;
+    const QString bin = dir.MakeFolder("prefix/bin");
+    const char* manual = "Trackmoth Manual.pdf";
+    EXPECT_EQ(TProgramFolder::ShippedFile(bin, manual), dir.File("prefix/bin/Trackmoth Manual.pdf"));
+    dir.MakeFolder("prefix/share/trackmoth");
+    EXPECT_EQ(TProgramFolder::ShippedFile(bin, manual), dir.File("prefix/bin/Trackmoth Manual.pdf"));
+    dir.Write("prefix/share/trackmoth/Trackmoth Manual.pdf", "%PDF");
+    EXPECT_EQ(TProgramFolder::ShippedFile(bin, manual),
+              dir.File("prefix/share/trackmoth/Trackmoth Manual.pdf"));
+    dir.Write("prefix/bin/Trackmoth Manual.pdf", "%PDF");
+    EXPECT_EQ(TProgramFolder::ShippedFile(bin, manual), dir.File("prefix/bin/Trackmoth Manual.pdf"));
+}
+
+TEST(TProgramFolder, AnInstalledProgramAlsoOffersTheShippedDiscs) {
+    TTestDir dir;
+    const QString bin = dir.MakeFolder("prefix/bin");
+    dir.MakeFolder("prefix/share/trackmoth");
+    EXPECT_EQ(TProgramFolder::DiscFolders("/home/u/.local/share/Trackmoth", bin),
+              QStringList({"/home/u/.local/share/Trackmoth/discs", bin + "/discs",
+                           dir.File("prefix/share/trackmoth/discs")}));
+}

@@ -76,6 +76,16 @@ TEST_F(HelpMenuFixture, OpensTheManualAndThePages) {
     EXPECT_EQ(opener.Opened[3].toString(), Page("/forum"));
 }
 
+TEST_F(HelpMenuFixture, AnInstalledProgramOpensTheManualOfItsSharedDataFolder) {
+    dir.Write("share/trackmoth/Trackmoth Manual.pdf", "%PDF-1.4");
+    Trigger("PDF manual");
+    dir.Write("bin/Trackmoth Manual.pdf", "%PDF-1.4"); // one beside the program comes first
+    Trigger("PDF manual");
+    ASSERT_EQ(opener.Opened.size(), 2);
+    EXPECT_EQ(opener.Opened[0], QUrl::fromLocalFile(dir.File("share/trackmoth/Trackmoth Manual.pdf")));
+    EXPECT_EQ(opener.Opened[1], QUrl::fromLocalFile(dir.File("bin/Trackmoth Manual.pdf")));
+}
+
 TEST_F(HelpMenuFixture, AboutShowsTheBoxOnceItIsSet) {
     Trigger("About"); // nothing is set: nothing happens
     int shown = 0;
