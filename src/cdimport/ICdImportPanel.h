@@ -59,7 +59,8 @@ public:
     virtual void ScrollToTop() = 0;
     // Adds the fields of the tab in use to its suggestion history.
     virtual void RememberFields(bool music) = 0;
-    virtual TImportRequest ImportRequest() const = 0;
+    // Copies the fields of the tab in use into the sounds first.
+    virtual TImportRequest ImportRequest() = 0;
     // Work starts: repaint every row, show the work panel.
     virtual void ImportStarted() = 0;
     virtual void ShowProgress(const TImportProgress& progress) = 0;

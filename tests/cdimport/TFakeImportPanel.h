@@ -55,7 +55,7 @@ public:
     }
     void ScrollToTop() override {}
     void RememberFields(bool music) override { Remembered.append(music ? "music" : "sfx"); }
-    TImportRequest ImportRequest() const override { return Request; }
+    TImportRequest ImportRequest() override { return Request; }
     void ImportStarted() override { ++Started; }
     void ShowProgress(const TImportProgress& progress) override { Shown.append(progress); }
     void RipProgressed() override { ++RipSteps; }
