@@ -22,6 +22,8 @@
 #include <QTimer>
 #include <QToolButton>
 
+#include <algorithm>
+
 TImportWindowSide::TImportWindowSide(TfMainForm& form) : form_(form) {
     ripPaintTimer_ = new QTimer(&form);
     ripPaintTimer_->setObjectName("RipPaintTimer");

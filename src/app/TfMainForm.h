@@ -32,6 +32,7 @@ class TFolderTreeFollower;
 class TSoundListContextMenu;
 class TTitleStrip;
 class TfNewPreset;
+class TfFileFormat;
 class TMetadataServices;
 class TfrCdimport;
 class TfrOptions;
@@ -131,6 +132,8 @@ public:
 
     // How the preset dialog is shown; tests replace it. Returns true for "Save".
     std::function<bool(TfNewPreset&)> RunPresetDialog;
+    // How the output format dialog is shown; tests replace it. Returns true for "OK".
+    std::function<bool(TfFileFormat&)> RunFormatDialog;
 
 signals:
     // After each run of the list-refresh timer.
@@ -169,6 +172,7 @@ private:
     void ImportFieldsEdited(bool music);
     void AfterDiscLookup(bool music);
     void ChooseImportOutputFolder();
+    void btnFileFormatClick();
     void StopImportForClose();
     void PressModeButton(const char* actionName);
 

@@ -8,17 +8,20 @@
 #include "cdimport/TCDcontrolRipper.h"
 #include "cdimport/TCdImportController.h"
 #include "cdimport/TJobHandler.h"
+#include "cdimport/TfFileFormat.h"
 #include "cdimport/TfrCdimport.h"
 #include "naming/DescriptionTools.h"
 #include "naming/OutputPaths.h"
 #include "services/TCdImportLookups.h"
 #include "services/TMetadataServices.h"
 #include "ui/TCDripperList.h"
+#include "ui/TDriveBox.h"
 #include "ui/TFolderBrowse.h"
 #include "ui/TfrOptions.h"
 
 #include <QAction>
 #include <QCheckBox>
+#include <QComboBox>
 #include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
@@ -49,6 +52,9 @@ void TfMainForm::CreateImportTools(ICdDriveList* drives) {
                          [controller] { controller->acRipDiscExecute(); });
     ConnectShowingErrors(btnCancel_, &QPushButton::clicked, controller,
                          &TCdImportController::btnCancelClick);
+    // Another drive chosen: its disc is read at once.
+    ConnectShowingErrors(frOptions_->cmbDrive, &QComboBox::activated, controller,
+                         [controller] { controller->ReadDiscNow(); });
 }
 
 void TfMainForm::ConnectImportPanel() {
@@ -69,6 +75,20 @@ void TfMainForm::ConnectImportPanel() {
                              [this, box] { ImportFieldsEdited(box == frCdimport_->chkMusicBwav); });
     ConnectShowingErrors(panel.NewDarkButton1, &QPushButton::clicked, this,
                          &TfMainForm::ChooseImportOutputFolder);
+    RunFormatDialog = [](TfFileFormat& dialog) { return dialog.exec() == QDialog::Accepted; };
+    ConnectShowingErrors(panel.btnFileFormat, &QPushButton::clicked, this,
+                         &TfMainForm::btnFileFormatClick);
+}
+
+void TfMainForm::btnFileFormatClick() {
+    TfFileFormat dialog(this);
+    dialog.SetFormat(OutputFormat);
+    if (RunFormatDialog(dialog))
+        OutputFormat = dialog.Format();
+    // Refreshed after a cancel too.
+    ShowOutputFormat();
+    RecomputeImportNames();
+    RepaintList();
 }
 
 void TfMainForm::ImportFieldsEdited(bool music) {

@@ -7,6 +7,7 @@
 #include "cdimport/TCdImportController.h"
 #include "cdimport/TFakeAudioOutput.h"
 #include "cdimport/TLibcdioDrives.h"
+#include "cdimport/TfFileFormat.h"
 #include "cdimport/TfrCdimport.h"
 #include "common/SkipWithoutTool.h"
 #include "common/TRecordingMessages.h"
@@ -15,6 +16,9 @@
 
 #include <QAction>
 #include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
+#include <QPushButton>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QLineEdit>
@@ -167,5 +171,22 @@ TEST_F(ImportInMainForm, ClosingDuringARipLeavesNoCutTrack) {
     const QStringList files = Files(output);
     for (int i = 0; i < files.size(); ++i)
         EXPECT_TRUE(Chunk(program.Read("out/" + files[i]), "data") == TrackBytes(i)) << files[i].toStdString();
+}
+} // namespace
+
+namespace {
+TEST_F(ImportInMainForm, TheFormatDialogChangesTheFormatOnlyWithOk) {
+    bool accept = false;
+    form->RunFormatDialog = [&accept](TfFileFormat& dialog) {
+        emit dialog.bitCombo->activated(2); // 24 bit
+        return accept;
+    };
+    panel->btnFileFormat->click();
+    EXPECT_EQ(form->OutputFormat.BitDepth, 16);
+    EXPECT_EQ(panel->lblFileFormat->text(), "Wav 16Bit, 44.100Khz");
+    accept = true;
+    panel->btnFileFormat->click();
+    EXPECT_EQ(form->OutputFormat.BitDepth, 24);
+    EXPECT_EQ(panel->lblFileFormat->text(), "Wav 24Bit, 44.100Khz");
 }
 } // namespace
