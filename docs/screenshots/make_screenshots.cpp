@@ -1,7 +1,14 @@
-// Draws the README's pictures of the rename/tag mode on the offscreen platform: the main window
-// with a folder of sound files, its panel filled in and some rows marked, and the tag editor on
-// three of its sounds. Usage: make_screenshots <output folder>
+// Draws the README's pictures on the offscreen platform: the main window in the rename/tag mode
+// with a folder of sound files, its panel filled in and some rows marked; the tag editor on
+// three of its sounds; and a CD import of a disc image in progress.
+// Usage: make_screenshots <output folder>
 #include "app/TfMainForm.h"
+#include "app/tsound.h"
+#include "cdimport/TCDcontrol.h"
+#include "cdimport/TCdImportController.h"
+#include "cdimport/TLibcdioDrives.h"
+#include "cdimport/TQtAudioOutput.h"
+#include "cdimport/TfrCdimport.h"
 #include "naming/TfrRename.h"
 #include "ui/DarkLook.h"
 #include "ui/TCDripperList.h"
@@ -14,6 +21,9 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QTemporaryDir>
+#include <QThread>
+
+#include <cmath>
 
 #include <cstdio>
 
@@ -38,6 +48,76 @@ void PickFolder(TfMainForm& form, const QTemporaryDir& program, const QString& f
                    "</LastFolder></Renamer></Trackmothsettings>");
     pick.close();
     form.LoadSettings(pick.fileName());
+}
+// A disc image of sine tones, 20 seconds a track, with CD-Text titles in its cue sheet.
+void WriteDiscImage(const QString& folder) {
+    QDir().mkpath(folder);
+    const char* titles[] = {"Thunder, distant roll", "Rain on leaves", "Wind gusts, cold",
+                            "Hail on a car roof"};
+    QByteArray cue = "PERFORMER \"Moth Audio\"\nTITLE \"Weather 1\"\nFILE \"Weather.bin\" BINARY\n";
+    QFile bin(QDir(folder).filePath("Weather.bin"));
+    if (!bin.open(QIODevice::WriteOnly))
+        return;
+    const int sectors = 20 * 75;
+    for (int track = 0; track < 4; ++track) {
+        const int minutes = track * sectors / 75 / 60;
+        const int seconds = track * sectors / 75 % 60;
+        cue += QString("  TRACK %1 AUDIO\n    TITLE \"%2\"\n    INDEX 01 %3:%4:00\n")
+                   .arg(track + 1, 2, 10, QChar('0'))
+                   .arg(titles[track])
+                   .arg(minutes, 2, 10, QChar('0'))
+                   .arg(seconds, 2, 10, QChar('0'))
+                   .toUtf8();
+        QByteArray audio(sectors * 2352, Qt::Uninitialized);
+        for (int frame = 0; frame < sectors * 588; ++frame) {
+            const auto value = qint16(8000 * std::sin(frame * (track + 2) * 0.01));
+            for (int channel = 0; channel < 2; ++channel) {
+                audio[4 * frame + 2 * channel] = char(value & 0xFF);
+                audio[4 * frame + 2 * channel + 1] = char((value >> 8) & 0xFF);
+            }
+        }
+        bin.write(audio);
+    }
+    QFile cueFile(QDir(folder).filePath("Weather.cue"));
+    if (cueFile.open(QIODevice::WriteOnly))
+        cueFile.write(cue);
+}
+
+// The import view while the second track of a disc image is ripped.
+bool SaveImportInProgress(QApplication& app, const QString& output) {
+    QTemporaryDir program;
+    WriteDiscImage(program.filePath("discs"));
+    TCDcontrol cd(std::make_unique<TLibcdioDrives>(program.filePath("discs"), false),
+                  std::make_unique<TQtAudioOutput>());
+    TfMainForm form(program.path(), &cd);
+    form.StartUp();
+    form.resize(1100, 687);
+    form.show();
+    form.StartCdDriveTimer();
+    for (int wait = 0; wait < 300 && form.Sounds().Count() == 0; ++wait) {
+        app.processEvents();
+        QThread::msleep(10);
+    }
+    TfrCdimport* panel = form.frCdimport();
+    panel->editSeries->setText("Weather");
+    panel->editCD->setText("Weather 1");
+    panel->editPublisher->setText("Moth Audio");
+    emit panel->editSeries->textEdited("Weather");
+    form.cdOutputRoot = program.filePath("out");
+    QDir().mkpath(form.cdOutputRoot);
+    form.Action("acRipDisc")->trigger();
+    for (int wait = 0; wait < 200 && form.Sounds().Count() > 1 && form.Sounds().Items(1)->Status != ssRipping;
+         ++wait) {
+        app.processEvents();
+        QThread::msleep(10);
+    }
+    for (int wait = 0; wait < 40; ++wait) {
+        app.processEvents();
+        QThread::msleep(10);
+    }
+    const bool saved = Save(form, QDir(output).filePath("cd-import.png"));
+    form.close();
+    return saved;
 }
 } // namespace
 
@@ -85,5 +165,7 @@ int main(int argc, char** argv) {
     editor.show();
     app.processEvents();
     saved = Save(editor, QDir(output).filePath("tag-editor.png")) && saved;
+    editor.close();
+    saved = SaveImportInProgress(app, output) && saved;
     return saved ? 0 : 1;
 }

@@ -5,12 +5,16 @@
 #include "app/GeneralErrorDisplay.h"
 #include "app/TActionTable.h"
 #include "app/TFolderTreeFollower.h"
+#include "app/TImportWindowSide.h"
 #include "app/TSettingsDocument.h"
 #include "app/TTitleStrip.h"
 #include "app/TWindowEdges.h"
 #include "app/TfNewPreset.h"
 #include "app/tsound.h"
 #include "cdimport/ICdDriveList.h"
+#include "cdimport/TCDcontrolRipper.h"
+#include "cdimport/TCdImportController.h"
+#include "cdimport/TJobHandler.h"
 #include "cdimport/TfrCdimport.h"
 #include "naming/LoadFolder.h"
 #include "naming/NameBuilders.h"
@@ -65,7 +69,9 @@ TfMainForm::TfMainForm(const QString& programFolder, ICdDriveList* drives, QWidg
     FormCreate(drives);
 }
 
-TfMainForm::~TfMainForm() = default;
+TfMainForm::~TfMainForm() {
+    StopImportForClose();
+}
 
 void TfMainForm::FormCreate(ICdDriveList* drives) {
     OutputFormat = TOutputFormat();
@@ -74,6 +80,7 @@ void TfMainForm::FormCreate(ICdDriveList* drives) {
     services_ = new TMetadataServices(*this);
     services_->HelpMenu().ShowAbout = [this] { TfAbout(this).exec(); };
     CreateRenameTagTools();
+    CreateImportTools(drives);
     CdNaming = TFileNameOptions();
     RenameNaming = TFileNameOptions();
     drives_ = drives;
@@ -398,7 +405,8 @@ void TfMainForm::CdDriveTimerTimer() {
         ListDrivesAgain();
     if (!started_ || !importMode_ || busy_)
         return;
-    // Watching the drive for a new disc or an opened door belongs to the CD import.
+    if (importController_)
+        importController_->CdDriveTimerTimer();
 }
 
 void TfMainForm::ListDrivesAgain() {
@@ -421,6 +429,8 @@ void TfMainForm::ShowDriveState() {
 void TfMainForm::LoadDisc() {
     if (!started_)
         return; // settings loaded during start-up must not read the disc yet
+    if (importController_)
+        importController_->ReadDiscNow();
 }
 
 void TfMainForm::ListCurrentFolder() {
@@ -502,9 +512,9 @@ void TfMainForm::EnableListItems(bool enabled) {
 }
 
 QString TfMainForm::FirstOutputFolder() const {
-    if (sounds_.Count() == 0 || sounds_.Items(0)->path.isEmpty())
+    if (sounds_.Count() == 0)
         return cdOutputRoot;
-    return QFileInfo(sounds_.Items(0)->path).path();
+    return BuildOutputFolder(*sounds_.Items(0), CdNaming, cdOutputRoot);
 }
 
 void TfMainForm::FolderTreeChange(const QString& folder) {
@@ -555,6 +565,7 @@ void TfMainForm::SaveHistories() {
 }
 
 void TfMainForm::closeEvent(QCloseEvent* event) {
+    StopImportForClose(); // nothing may go while a rip or conversion still uses it
     // Each write reports its own failure; the window closes all the same.
     RunShowingErrors(
         [this] { SaveSettings(programFolder_ + "/" + settingsFileName, TSettingsSections::All()); });

@@ -10,6 +10,7 @@
 
 #include <functional>
 #include <map>
+#include <memory>
 
 class ICdDriveList;
 class QAction;
@@ -31,11 +32,16 @@ class TFolderTreeFollower;
 class TSoundListContextMenu;
 class TTitleStrip;
 class TfNewPreset;
+class TfFileFormat;
 class TMetadataServices;
 class TfrCdimport;
 class TfrOptions;
 class TfrRename;
 class TTagEditing;
+class TCDcontrolRipper;
+class TCdImportController;
+class TImportWindowSide;
+class TJobHandler;
 
 // The main window, which is also the main controller: it owns the sound list, the work panels
 // and the program's state, switches between the import-CD mode, the rename/tag mode and the
@@ -120,9 +126,14 @@ public:
     TBatchRunner* BatchRunner() const { return batchRunner_; }
     TDescriptionEditing* DescriptionEditing() const { return descriptionEditing_; }
     TTagEditing* TagEditing() const { return tagEditing_; }
+    // The CD import; null when the window has no real drive access (tests of other modes).
+    TCdImportController* ImportController() const { return importController_.get(); }
+    TJobHandler* Jobs() const { return jobs_.get(); }
 
     // How the preset dialog is shown; tests replace it. Returns true for "Save".
     std::function<bool(TfNewPreset&)> RunPresetDialog;
+    // How the output format dialog is shown; tests replace it. Returns true for "OK".
+    std::function<bool(TfFileFormat&)> RunFormatDialog;
 
 signals:
     // After each run of the list-refresh timer.
@@ -155,6 +166,14 @@ private:
     QWidget* BuildWorkPanel();
     void BuildWindow();
     void CreateRenameTagTools();
+    // The CD import (in TfMainFormImport.cpp).
+    void CreateImportTools(ICdDriveList* drives);
+    void ConnectImportPanel();
+    void ImportFieldsEdited(bool music);
+    void AfterDiscLookup(bool music);
+    void ChooseImportOutputFolder();
+    void btnFileFormatClick();
+    void StopImportForClose();
     void PressModeButton(const char* actionName);
 
     void ListChangeTimerTimer();
@@ -235,4 +254,10 @@ private:
     TBatchRunner* batchRunner_ = nullptr;
     TDescriptionEditing* descriptionEditing_ = nullptr;
     TTagEditing* tagEditing_ = nullptr;
+    // Last, so that they go first: the controller before the job handler, the job handler
+    // (and its conversion threads) before the ripper, all before the sounds they work on.
+    std::unique_ptr<TImportWindowSide> importSide_;
+    std::unique_ptr<TCDcontrolRipper> ripper_;
+    std::unique_ptr<TJobHandler> jobs_;
+    std::unique_ptr<TCdImportController> importController_;
 };

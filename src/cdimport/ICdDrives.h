@@ -3,6 +3,7 @@
 #include "cdimport/IPcmSource.h"
 
 #include <QList>
+#include <QStringList>
 #include <QString>
 
 #include <memory>
@@ -20,6 +21,20 @@ struct TCdDrive {
     QString Path;
     bool IsImage = false;
     TCdDriveInfo Info;
+};
+
+// The CD-Text of a disc: album title and performer, and one title per track (from 0; missing
+// or empty for tracks without one).
+struct TCdText {
+    QString Album;
+    QString Performer;
+    QStringList TrackTitles;
+    bool IsEmpty() const {
+        for (const QString& title : TrackTitles)
+            if (!title.isEmpty())
+                return false;
+        return Album.isEmpty() && Performer.isEmpty();
+    }
 };
 
 // Secure reads verify and correct every sector (slow on a scratched disc); plain reads take
@@ -46,4 +61,6 @@ public:
     virtual QString CddbId(int drive) = 0;
     // A reader of the track's audio; nullptr when it cannot be opened (data track, no disc).
     virtual std::unique_ptr<IPcmSource> OpenTrack(int drive, int track, TCdReadMode mode) = 0;
+    // The disc's CD-Text; empty when it has none.
+    virtual TCdText CdText(int /*drive*/) { return {}; }
 };

@@ -70,7 +70,10 @@ void TCDcontrol::ListDrivesInBackground(QObject* receiver, TDrivesListed listed)
 void TCDcontrol::DrivesFound() {
     // Freed later: this runs inside the thread object's own slot.
     driveListing_.release()->deleteLater();
-    drives_->UseDrives(std::exchange(foundDrives_, {}));
+    {
+        const std::lock_guard lock(drivesInUse_);
+        drives_->UseDrives(std::exchange(foundDrives_, {}));
+    }
     const QStringList lines = ListDrives();
     for (const auto& [receiver, listed] : std::exchange(waitingForDrives_, {})) {
         if (receiver)
@@ -103,6 +106,48 @@ void TCDcontrol::ReadTrackList(QStringList& list, TTrackLengthArray& lengths) {
 }
 
 QString TCDcontrol::GetDiscId() { return drives_->CddbId(drive_); }
+
+bool TCDcontrol::ReadDiscInBackground(QObject* receiver, TDiscReadDone done) {
+    if (discReading_)
+        return false;
+    discReadReceiver_ = receiver;
+    discReadDone_ = std::move(done);
+    const int drive = drive_;
+    discReading_ = std::make_unique<TSimpleThread>(
+        [this, drive] {
+            const std::lock_guard lock(drivesInUse_);
+            discRead_ = ReadDisc(drive);
+        },
+        [this] { DiscReadEnded(); });
+    return true;
+}
+
+TDiscRead TCDcontrol::ReadDisc(int drive) const {
+    TDiscRead read;
+    read.DoorOpen = drives_->IsDoorOpen(drive);
+    if (read.DoorOpen)
+        return read;
+    const int count = drives_->TrackCount(drive);
+    for (int track = 0; track < count; ++track) {
+        const qint64 bytes = drives_->TrackLength(drive, track);
+        read.TrackNames.append(QString::asprintf("Track %.2d", track + 1) +
+                               (bytes == -1 ? " (data)" : ""));
+        read.Lengths.append(bytes == -1 ? -1 : TrackSeconds(bytes));
+    }
+    if (count > 0) {
+        read.DiscId = drives_->CddbId(drive);
+        read.Text = drives_->CdText(drive);
+    }
+    return read;
+}
+
+void TCDcontrol::DiscReadEnded() {
+    // Freed later: this runs inside the thread object's own slot.
+    discReading_.release()->deleteLater();
+    const TDiscReadDone done = std::exchange(discReadDone_, {});
+    if (discReadReceiver_ && done)
+        done(std::exchange(discRead_, {}));
+}
 
 // ---- Preview
 
@@ -187,13 +232,23 @@ TResult TCDcontrol::RipTrack(const QString& fileName, int track) {
         ripping_ = false;
         return created;
     }
+    const qint64 trackBytes = source->Length();
     ripThread_ = new TRipThread(std::move(source), std::move(file), cancelRequest_);
+    ripThread_->SumAs(TAccurateRipSum(trackBytes, track == 0, IsLastAudioTrack(track)));
     connect(ripThread_, &TRipThread::BlockCopied, this, &TCDcontrol::RipBlockCopied,
             Qt::QueuedConnection);
     connect(ripThread_, &QThread::finished, this, &TCDcontrol::RipThreadFinished,
             Qt::QueuedConnection);
     ripThread_->start();
     return TResult::Ok();
+}
+
+bool TCDcontrol::IsLastAudioTrack(int track) {
+    const int count = drives_->TrackCount(drive_);
+    for (int later = track + 1; later < count; ++later)
+        if (drives_->TrackLength(drive_, later) != -1)
+            return false;
+    return true;
 }
 
 QString TCDcontrol::TrackOpenError(int track) {
@@ -255,12 +310,16 @@ void TCDcontrol::CloseRipFile() {
     std::unique_ptr<IPcmSource> source = ripThread_->TakeSource();
     std::unique_ptr<QFile> file = ripThread_->TakeFile();
     ripError_ = ripThread_->ErrorText();
-    delete ripThread_;
-    ripThread_ = nullptr;
     if (ripError_.isEmpty() && !source->ErrorText().isEmpty())
         ripError_ = ripTrackName_ + ": " + source->ErrorText();
     ripReport_ = source->ReadReport();
+    // Only a whole track has checksums the database could know.
+    const std::optional<TAccurateRipSum>& sum = ripThread_->Sum();
+    if (sum && ripError_.isEmpty() && source->Position() == source->Length())
+        ripReport_ += (ripReport_.isEmpty() ? "" : "\n") + sum->Text();
     source.reset();
+    delete ripThread_;
+    ripThread_ = nullptr;
 
     if (!TWavHeader::PatchSizes(*file) && ripError_.isEmpty())
         ripError_ = WriteError(*file).ErrorText();

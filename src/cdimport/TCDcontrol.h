@@ -4,7 +4,7 @@
 #include "cdimport/IAudioOutput.h"
 #include "cdimport/ICdDriveList.h"
 #include "cdimport/ICdDrives.h"
-#include "app/TResult.h"
+#include "cdimport/TDiscRead.h"
 #include "cdimport/TNotification.h"
 
 #include <QList>
@@ -13,7 +13,9 @@
 #include <QStringList>
 
 #include <atomic>
+#include <functional>
 #include <memory>
+#include <mutex>
 
 class QFile;
 class TRipThread;
@@ -50,6 +52,12 @@ public:
     int GetTrackCount();
     void ReadTrackList(QStringList& list, TTrackLengthArray& lengths);
     QString GetDiscId();
+    // Looks at the selected drive on a worker thread (opening a drive can block for seconds)
+    // and hands what it found to `done` on this thread, unless `receiver` is gone by then.
+    // One look at a time: a call while one runs is refused with false.
+    using TDiscReadDone = std::function<void(const TDiscRead&)>;
+    bool ReadDiscInBackground(QObject* receiver, TDiscReadDone done);
+    bool ReadingDisc() const { return bool(discReading_); }
     // Whole seconds of CD audio in `bytes`, truncated.
     static int TrackSeconds(qint64 bytes);
 
@@ -105,6 +113,11 @@ private:
     TResult CreateWavFile(const QString& fileName, const IPcmSource& source,
                           std::unique_ptr<QFile>& file);
     QString TrackOpenError(int track);
+    // AccurateRip leaves out the end of the disc's last audio track.
+    bool IsLastAudioTrack(int track);
+    // Safe on a worker thread: it only asks the drives.
+    TDiscRead ReadDisc(int drive) const;
+    void DiscReadEnded();
 
     std::unique_ptr<ICdDrives> drives_;
     std::unique_ptr<IAudioOutput> output_;
@@ -126,6 +139,12 @@ private:
     TResult outputResult_;
     QList<std::pair<QPointer<QObject>, TDrivesListed>> waitingForDrives_;
     QList<TCdDrive> foundDrives_; // written by the listing's thread, read after its end
-    // Last, so that it is destroyed first: its thread uses the drives.
+    // A look at the disc must not meet a change of the drive list.
+    mutable std::mutex drivesInUse_;
+    TDiscRead discRead_; // written by the look's thread, read after its end
+    QPointer<QObject> discReadReceiver_;
+    TDiscReadDone discReadDone_;
+    // Last, so that they are destroyed first: their threads use the drives.
     std::unique_ptr<TSimpleThread> driveListing_;
+    std::unique_ptr<TSimpleThread> discReading_;
 };

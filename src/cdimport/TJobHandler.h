@@ -52,6 +52,10 @@ public:
     bool RipActive() const { return ripActive_; }
     const TsdxJob* CurrentRipJob() const { return CurrentRip().get(); }
     int RipQueueCount() const { return ripQueue_.Count(); }
+    // A rip was started and has not closed its file yet (also after a cancel).
+    bool RipInProgress() const { return ripInProgress_; }
+    // A conversion is running (also after a cancel: it still finishes its file).
+    bool ConversionRunning() const { return bool(currentConversion_); }
     // The main window sets its WriteID3, WriteBwav and WriteIXML flags before each import.
     TTagger& Tagger() { return tagger_; }
 

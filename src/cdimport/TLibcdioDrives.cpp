@@ -9,6 +9,7 @@
 
 #include <algorithm>
 
+#include <cdio/cdtext.h>
 #include <cdio/logging.h>
 #include <cdio/mmc.h>
 
@@ -122,6 +123,27 @@ QString TLibcdioDrives::CddbId(int drive) {
         return {};
     const TCdDisc disc(cdio.get());
     return TCddbDiscId::Compute(disc.TrackOffsets(), disc.LeadOutOffset());
+}
+
+TCdText TLibcdioDrives::CdText(int drive) {
+    TCdText text;
+    TCdioHandle cdio = OpenDisc(drive);
+    if (!cdio)
+        return text;
+    // Owned by the CdIo_t; libcdio hands its fields over as UTF-8.
+    cdtext_t* cdtext = cdio_get_cdtext(cdio.get());
+    if (!cdtext)
+        return text;
+    auto field = [cdtext](cdtext_field_t kind, track_t track) {
+        return QString::fromUtf8(cdtext_get_const(cdtext, kind, track)).trimmed();
+    };
+    text.Album = field(CDTEXT_FIELD_TITLE, 0);
+    text.Performer = field(CDTEXT_FIELD_PERFORMER, 0);
+    const track_t first = cdio_get_first_track_num(cdio.get());
+    const int count = TCdDisc(cdio.get()).TrackCount();
+    for (int track = 0; track < count; ++track)
+        text.TrackTitles.append(field(CDTEXT_FIELD_TITLE, track_t(first + track)));
+    return text;
 }
 
 std::unique_ptr<IPcmSource> TLibcdioDrives::OpenTrack(int drive, int track, TCdReadMode mode) {

@@ -28,6 +28,7 @@ public:
     qint64 TrackLength(int drive, int track) override;
     QString CddbId(int drive) override;
     std::unique_ptr<IPcmSource> OpenTrack(int drive, int track, TCdReadMode mode) override;
+    TCdText CdText(int drive) override;
 
 private:
     using TDrive = TCdDrive;

@@ -21,6 +21,8 @@ bool TRipThread::CopyBlock(char* buffer) {
     const qint64 count = source_->Read(buffer, BlockSize);
     if (count <= 0)
         return true; // an end or a read error ends the source; the loop sees it
+    if (sum_)
+        sum_->Add(buffer, count);
     const TResult written = WriteFully(*file_, buffer, count);
     errorText_ = written.ErrorText();
     return written.IsOk();

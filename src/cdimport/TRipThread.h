@@ -1,12 +1,14 @@
 #pragma once
 
 #include "cdimport/IPcmSource.h"
+#include "cdimport/TAccurateRipSum.h"
 
 #include <QFile>
 #include <QThread>
 
 #include <atomic>
 #include <memory>
+#include <optional>
 
 // Copies a track's samples into an open WAV file, block by block, away from the GUI thread:
 // a secure read of a bad sector can take seconds. Reports every block; stops after the block
@@ -27,6 +29,9 @@ public:
     // Why writing the file failed, with its name and the system's reason; empty when every
     // block read was written.
     const QString& ErrorText() const { return errorText_; }
+    // Checksums of every byte copied; set before the start.
+    void SumAs(const TAccurateRipSum& sum) { sum_ = sum; }
+    const std::optional<TAccurateRipSum>& Sum() const { return sum_; }
 
 signals:
     void BlockCopied(qint64 position, qint64 length);
@@ -41,4 +46,5 @@ private:
     std::unique_ptr<QFile> file_;
     const std::atomic<bool>& cancelRequest_;
     QString errorText_;
+    std::optional<TAccurateRipSum> sum_;
 };

@@ -38,6 +38,12 @@ TEST(DemoDisc, IsAnImageOfSoundEffectsWithCdTextTitles) {
         EXPECT_LE(bytes, 10 * 176400) << track;
     }
     EXPECT_FALSE(drives.CddbId(0).isEmpty());
+    const TCdText cdText = drives.CdText(0);
+    EXPECT_EQ(cdText.Album, "Demo Effects");
+    EXPECT_EQ(cdText.Performer, "Trackmoth");
+    ASSERT_EQ(cdText.TrackTitles.size(), 7);
+    EXPECT_EQ(cdText.TrackTitles[0], "Rain, heavy on a tin roof");
+    EXPECT_EQ(cdText.TrackTitles[2], "Bell, single strike, long decay");
 
     // The titles come to the import from the cue sheet's CD-Text, which libcdio reads.
     const QByteArray cue = QFile::encodeName(discs + "/Demo Effects.cue");

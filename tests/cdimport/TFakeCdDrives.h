@@ -13,6 +13,7 @@ public:
     QList<TCdDriveInfo> Drives;
     QList<qint64> TrackBytes; // per track; -1 for a data track; empty: no disc
     QString DiscId;
+    TCdText Text;
     bool DoorOpen = false;
     int TracksOpened = 0;
     QString ReadError;  // what every opened track's read reports at its end
@@ -48,6 +49,7 @@ public:
     int TrackCount(int) override { return TrackBytes.isEmpty() ? -1 : int(TrackBytes.size()); }
     qint64 TrackLength(int, int track) override { return TrackBytes.value(track, -1); }
     QString CddbId(int) override { return DiscId; }
+    TCdText CdText(int) override { return Text; }
     std::unique_ptr<IPcmSource> OpenTrack(int, int track, TCdReadMode) override {
         if (TrackBytes.value(track, -1) < 0)
             return nullptr;
