@@ -316,7 +316,8 @@ void TCDcontrol::CloseRipFile() {
     // Only a whole track has checksums the database could know.
     const std::optional<TAccurateRipSum>& sum = ripThread_->Sum();
     if (sum && ripError_.isEmpty() && source->Position() == source->Length())
-        ripReport_ += (ripReport_.isEmpty() ? "" : "\n") + sum->Text();
+        // One line in the row's details, so the parts need a visible separator.
+        ripReport_ += (ripReport_.isEmpty() ? "" : "; ") + sum->Text();
     source.reset();
     delete ripThread_;
     ripThread_ = nullptr;

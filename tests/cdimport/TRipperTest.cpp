@@ -76,7 +76,7 @@ TEST_F(TRipperTest, RippedFileHoldsTheHeaderAndTheImageSamples) {
     // Track 1 of the disc and its last audio track: both ends are left out of the sums.
     TAccurateRipSum sum(1764000, true, true);
     sum.Add(bin.constData(), 1764000);
-    EXPECT_EQ(cd->RipReport(), "Secure rip: no corrections\n" + sum.Text());
+    EXPECT_EQ(cd->RipReport(), "Secure rip: no corrections; " + sum.Text());
 }
 
 TEST_F(TRipperTest, StatusTextsAndAProgressCounterThatCarriesOver) {
