@@ -3,6 +3,7 @@
 #include "services/TFreeDbClient.h"
 #include "ui/PanelBuilder.h"
 #include "ui/TDriveBox.h"
+#include "ui/TQorHeadColPanel.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -13,19 +14,28 @@
 #include <QStandardItemModel>
 #include <QVBoxLayout>
 
+namespace {
+// A section that rolls up with a click on its head.
+QWidget* Section(const QString& title) {
+    auto* section = new TQorHeadColPanel(title);
+    section->setObjectName(title);
+    return section;
+}
+} // namespace
+
 TfrOptions::TfrOptions(QWidget* parent) : QWidget(parent) {
     setObjectName("TfrOptions");
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
 
-    TPanelBuilder cd("CD options");
+    TPanelBuilder cd(Section("CD options"));
     cd.Label("CD drive to read from:");
     cmbDrive = new TDriveBox;
     cmbDrive->setObjectName("cmbDrive");
     cd.Add(cmbDrive);
     layout->addWidget(cd.Take());
 
-    TPanelBuilder database("Database & internet");
+    TPanelBuilder database(Section("Database & internet"));
     chkAutoMusFreeDB =
         database.Check("Check freeDB on new music disc", QString(), "chkAutoMusFreeDB");
     chkAutoSFXFreeDB = database.Check("Check freeDB on new SFX disc", QString(), "chkAutoSFXFreeDB");
@@ -35,7 +45,7 @@ TfrOptions::TfrOptions(QWidget* parent) : QWidget(parent) {
     chkDoPost->setChecked(true);
     layout->addWidget(database.Take());
 
-    TPanelBuilder other("Other options");
+    TPanelBuilder other(Section("Other options"));
     other.Label("Filenames:");
     other.Label("Number of characters in \"Short description\"");
     shortSpin = new QSpinBox;
@@ -52,7 +62,7 @@ TfrOptions::TfrOptions(QWidget* parent) : QWidget(parent) {
     btnEditShortCuts = other.Button("Edit shortcuts", "btnEditShortCuts");
     layout->addWidget(other.Take());
 
-    TPanelBuilder servers("Servers");
+    TPanelBuilder servers(Section("Servers"));
     editFreeDbHost = servers.Field("freedb server:", "editFreeDbHost");
     editFreeDbHost->setText(TFreeDbClient::DefaultHost);
     editSFXdbHost = servers.Field("SFX CD database server:", "editSFXdbHost");
