@@ -19,11 +19,6 @@ TPanelBuilder::TPanelBuilder(const QString& title)
     layout_->setSpacing(3);
 }
 
-TPanelBuilder::TPanelBuilder(QWidget* section) : section_(section), layout_(new QVBoxLayout(section)) {
-    layout_->setContentsMargins(6, 6, 6, 6);
-    layout_->setSpacing(3);
-}
-
 TPanelBuilder::~TPanelBuilder() { delete section_; }
 
 QLabel* TPanelBuilder::Label(const QString& text, const QString& name) {

@@ -16,8 +16,6 @@ class QWidget;
 class TPanelBuilder {
 public:
     explicit TPanelBuilder(const QString& title);
-    // Builds into `section`, a titled panel of the caller's kind that has no layout yet.
-    explicit TPanelBuilder(QWidget* section);
     ~TPanelBuilder();
 
     QLabel* Label(const QString& text, const QString& name = QString());

@@ -3,7 +3,6 @@
 #include "services/TFreeDbClient.h"
 #include "ui/PanelBuilder.h"
 #include "ui/TDriveBox.h"
-#include "ui/TQorHeadColPanel.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -14,28 +13,19 @@
 #include <QStandardItemModel>
 #include <QVBoxLayout>
 
-namespace {
-// A section that rolls up with a click on its head.
-QWidget* Section(const QString& title) {
-    auto* section = new TQorHeadColPanel(title);
-    section->setObjectName(title);
-    return section;
-}
-} // namespace
-
 TfrOptions::TfrOptions(QWidget* parent) : QWidget(parent) {
     setObjectName("TfrOptions");
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
 
-    TPanelBuilder cd(Section("CD options"));
+    TPanelBuilder cd("CD options");
     cd.Label("CD drive to read from:");
     cmbDrive = new TDriveBox;
     cmbDrive->setObjectName("cmbDrive");
     cd.Add(cmbDrive);
     layout->addWidget(cd.Take());
 
-    TPanelBuilder database(Section("Database & internet"));
+    TPanelBuilder database("Database & internet");
     chkAutoMusFreeDB =
         database.Check("Check freeDB on new music disc", QString(), "chkAutoMusFreeDB");
     chkAutoSFXFreeDB = database.Check("Check freeDB on new SFX disc", QString(), "chkAutoSFXFreeDB");
@@ -45,7 +35,7 @@ TfrOptions::TfrOptions(QWidget* parent) : QWidget(parent) {
     chkDoPost->setChecked(true);
     layout->addWidget(database.Take());
 
-    TPanelBuilder other(Section("Other options"));
+    TPanelBuilder other("Other options");
     other.Label("Filenames:");
     other.Label("Number of characters in \"Short description\"");
     shortSpin = new QSpinBox;
@@ -62,7 +52,7 @@ TfrOptions::TfrOptions(QWidget* parent) : QWidget(parent) {
     btnEditShortCuts = other.Button("Edit shortcuts", "btnEditShortCuts");
     layout->addWidget(other.Take());
 
-    TPanelBuilder servers(Section("Servers"));
+    TPanelBuilder servers("Servers");
     editFreeDbHost = servers.Field("freedb server:", "editFreeDbHost");
     editFreeDbHost->setText(TFreeDbClient::DefaultHost);
     editSFXdbHost = servers.Field("SFX CD database server:", "editSFXdbHost");
