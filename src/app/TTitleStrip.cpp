@@ -1,9 +1,11 @@
 #include "app/TTitleStrip.h"
 
+#include "ui/DarkPictures.h"
+#include "ui/TCustomBitButton.h"
+
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QMouseEvent>
-#include <QToolButton>
 #include <QWindow>
 
 TTitleStrip::TTitleStrip(QWidget* parent) : QWidget(parent) {
@@ -22,17 +24,20 @@ TTitleStrip::TTitleStrip(QWidget* parent) : QWidget(parent) {
     layout->addWidget(btnMinimise);
     layout->addWidget(btnMaximise);
     layout->addWidget(btnClose);
-    connect(btnMinimise, &QToolButton::clicked, this, [this] { window()->showMinimized(); });
-    connect(btnMaximise, &QToolButton::clicked, this, &TTitleStrip::ToggleMaximised);
-    connect(btnClose, &QToolButton::clicked, this, [this] { window()->close(); });
+    // Down shows the maximised state, which the window manager may also change.
+    btnMaximise->ToggleMode = true;
+    btnMaximise->DontMessWithDown = true;
+    connect(btnMinimise, &TCustomBitButton::OnClick, this, [this] { window()->showMinimized(); });
+    connect(btnMaximise, &TCustomBitButton::OnClick, this, &TTitleStrip::ToggleMaximised);
+    connect(btnClose, &TCustomBitButton::OnClick, this, [this] { window()->close(); });
 }
 
-QToolButton* TTitleStrip::FrameButton(const QString& text, const QString& name) {
-    auto* button = new QToolButton(this);
+TCustomBitButton* TTitleStrip::FrameButton(const QString& glyph, const QString& name) {
+    auto* button = new TCustomBitButton(this);
     button->setObjectName(name);
-    button->setText(text);
-    button->setAutoRaise(true);
-    button->setFixedSize(24, 19);
+    const QSize size(24, 19);
+    button->SetUpImage(DarkGlyphPicture(size, glyph, false));
+    button->SetDownImage(DarkGlyphPicture(size, glyph, true));
     return button;
 }
 
@@ -42,7 +47,7 @@ void TTitleStrip::ToggleMaximised() {
         mainWindow->showNormal();
     else
         mainWindow->showMaximized(); // fills the screen's work area
-    btnMaximise->setDown(mainWindow->isMaximized());
+    btnMaximise->SetDown(mainWindow->isMaximized());
 }
 
 void TTitleStrip::mousePressEvent(QMouseEvent* event) {

@@ -5,7 +5,7 @@
 
 #include <optional>
 
-class QToolButton;
+class TCustomBitButton;
 
 // The title strip of the borderless main window: the logo, and minimise, maximise/restore and
 // close at the right end. Dragging the strip moves the window unless it is maximised; where no
@@ -15,9 +15,9 @@ class TTitleStrip : public QWidget {
 public:
     explicit TTitleStrip(QWidget* parent = nullptr);
 
-    QToolButton* btnMinimise = nullptr;
-    QToolButton* btnMaximise = nullptr;
-    QToolButton* btnClose = nullptr;
+    TCustomBitButton* btnMinimise = nullptr;
+    TCustomBitButton* btnMaximise = nullptr;
+    TCustomBitButton* btnClose = nullptr;
 
 protected:
     void mousePressEvent(QMouseEvent* event) override;
@@ -27,7 +27,7 @@ protected:
 
 private:
     void ToggleMaximised();
-    QToolButton* FrameButton(const QString& text, const QString& name);
+    TCustomBitButton* FrameButton(const QString& glyph, const QString& name);
 
     // Set while the strip moves the window itself: where the window's corner was, relative to
     // the pointer, when the button went down.

@@ -22,7 +22,9 @@
 #include "naming/TfFilename.h"
 #include "naming/TfrRename.h"
 #include "services/TMetadataServices.h"
+#include "ui/DarkPictures.h"
 #include "ui/TCDripperList.h"
+#include "ui/TCustomBitButton.h"
 #include "ui/TDriveBox.h"
 #include "ui/TSoundListContextMenu.h"
 #include "ui/TfAbout.h"
@@ -85,6 +87,8 @@ void TfMainForm::FormCreate(ICdDriveList* drives) {
     RenameNaming = TFileNameOptions();
     drives_ = drives;
     DrivesListed(drives ? drives->ListDrives() : QStringList());
+    CreatePlayer();
+    CreateCompanionLink();
     connect(frOptions_->cmbDrive, &TDriveBox::PopupAboutToShow, this, &TfMainForm::ListDrivesAgain);
     listChangeTimer_ = new QTimer(this);
     listChangeTimer_->setInterval(1000);
@@ -121,7 +125,16 @@ QAction* TfMainForm::Action(const char* name) const {
     return found == actions_.end() ? nullptr : found->second;
 }
 
-QToolButton* TfMainForm::ModeButton(const char* actionName) const {
+TCustomBitButton* TfMainForm::TextButton(QWidget* bar, const QString& name, QAction* action) {
+    auto* button = new TCustomBitButton(bar);
+    button->setObjectName(name);
+    button->SetUpImage(DarkCaptionPicture(action->text(), 48, false));
+    button->SetDownImage(DarkCaptionPicture(action->text(), 48, true));
+    button->SetAction(action);
+    return button;
+}
+
+TCustomBitButton* TfMainForm::ModeButton(const char* actionName) const {
     auto found = modeButtons_.find(QString::fromLatin1(actionName));
     return found == modeButtons_.end() ? nullptr : found->second;
 }
@@ -177,21 +190,13 @@ QWidget* TfMainForm::BuildTopBar() {
     auto* layout = new QHBoxLayout(bar);
     layout->setContentsMargins(4, 4, 4, 4);
     for (const char* name : modeActions) {
-        auto* button = new QToolButton(bar);
-        button->setObjectName(QString("btn") + name);
-        button->setText(Action(name)->text());
-        button->setCheckable(true);
-        button->setMinimumHeight(48);
-        button->setStyleSheet("QToolButton:checked { background: #5a6e8c; }");
+        auto* button = TextButton(bar, QString("btn") + name, Action(name));
         // The program decides which mode button is down, whatever the click did to it.
-        connect(button, &QToolButton::clicked, Action(name), &QAction::trigger);
+        button->DontMessWithDown = true;
         modeButtons_[name] = button;
         layout->addWidget(button);
     }
-    auto* sendButton = new QToolButton(bar);
-    sendButton->setObjectName("btnSendToSdx");
-    sendButton->setDefaultAction(Action("acSendToSdx"));
-    layout->addWidget(sendButton);
+    layout->addWidget(TextButton(bar, "btnSendToSdx", Action("acSendToSdx")));
     auto* helpButton = new QToolButton(bar);
     helpButton->setObjectName("btnHelp");
     helpButton->setText("?");
@@ -322,7 +327,7 @@ QWidget* TfMainForm::BuildWorkPanel() {
 void TfMainForm::PressModeButton(const char* actionName) {
     pressedModeButton_ = actionName;
     for (const char* name : modeActions)
-        ModeButton(name)->setChecked(actionName && qstrcmp(name, actionName) == 0);
+        ModeButton(name)->SetDown(actionName && qstrcmp(name, actionName) == 0);
 }
 
 void TfMainForm::ShowImportMode() {

@@ -27,14 +27,18 @@ class QVBoxLayout;
 struct TSettingsValues;
 class TBatchRunner;
 class TCDripperList;
+class TCustomBitButton;
 class TDescriptionEditing;
 class TFolderTreeFollower;
 class TSoundListContextMenu;
 class TTitleStrip;
 class TfNewPreset;
 class TfFileFormat;
+class TfShortcutManager;
 class TMetadataServices;
 class TfrCdimport;
+class TPlayerPanel;
+class TSonaphorLink;
 class TfrOptions;
 class TfrRename;
 class TTagEditing;
@@ -111,7 +115,7 @@ public:
     QLabel* CountLine() const { return lblCount_; }
     // Shown over the empty track list of the import view while there is no CD drive at all.
     QLabel* NoDrivesNote() const { return lblNoDrives_; }
-    QToolButton* ModeButton(const char* actionName) const;
+    TCustomBitButton* ModeButton(const char* actionName) const;
     QComboBox* PresetBox() const { return cmbPresets_; }
     QPushButton* UpdatePresetButton() const { return btnUpdatePreset_; }
     QTreeView* FolderTree() const { return folderTree_; }
@@ -130,10 +134,16 @@ public:
     TCdImportController* ImportController() const { return importController_.get(); }
     TJobHandler* Jobs() const { return jobs_.get(); }
 
+    // The preview player's controls and the link to Sonaphor.
+    TPlayerPanel* PlayerPanel() const { return playerPanel_; }
+    TSonaphorLink* SonaphorLink() const { return sonaphorLink_; }
+
     // How the preset dialog is shown; tests replace it. Returns true for "Save".
     std::function<bool(TfNewPreset&)> RunPresetDialog;
     // How the output format dialog is shown; tests replace it. Returns true for "OK".
     std::function<bool(TfFileFormat&)> RunFormatDialog;
+    // How the shortcut editor is shown (modally); tests replace it.
+    std::function<void(TfShortcutManager&)> RunShortcutEditor;
 
 signals:
     // After each run of the list-refresh timer.
@@ -175,6 +185,8 @@ private:
     void btnFileFormatClick();
     void StopImportForClose();
     void PressModeButton(const char* actionName);
+    // A picture button of the top bar showing and triggering `action`.
+    static TCustomBitButton* TextButton(QWidget* bar, const QString& name, QAction* action);
 
     void ListChangeTimerTimer();
     // "Filenames": the mask dialog on the naming of the mode in use, then names anew.
@@ -195,6 +207,13 @@ private:
     void btnUpdatePresetClick();
     bool SavePresetFromDialog(TfNewPreset& dialog, bool fromUpdate);
     void btnClearWordsClick();
+    // The preview player (TfMainFormPlayer.cpp); the link to Sonaphor, the companion folder
+    // and the shortcut editor (TfMainFormLink.cpp).
+    void CreatePlayer();
+    void CreateCompanionLink();
+    void acSendToSdxExecute();
+    void btnFindSDXClick();
+    void btnEditShortCutsClick();
 
     TSettingsValues CollectSettings() const;
     void ApplySettings(const TSettingsValues& values);
@@ -218,7 +237,7 @@ private:
     TSoundList sounds_;
 
     std::map<QString, QAction*> actions_;
-    std::map<QString, QToolButton*> modeButtons_;
+    std::map<QString, TCustomBitButton*> modeButtons_;
     TTitleStrip* titleStrip_ = nullptr;
     QWidget* topBar_ = nullptr;
     QWidget* playerArea_ = nullptr;
@@ -254,6 +273,8 @@ private:
     TBatchRunner* batchRunner_ = nullptr;
     TDescriptionEditing* descriptionEditing_ = nullptr;
     TTagEditing* tagEditing_ = nullptr;
+    TPlayerPanel* playerPanel_ = nullptr;
+    TSonaphorLink* sonaphorLink_ = nullptr;
     // Last, so that they go first: the controller before the job handler, the job handler
     // (and its conversion threads) before the ripper, all before the sounds they work on.
     std::unique_ptr<TImportWindowSide> importSide_;

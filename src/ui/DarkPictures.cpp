@@ -2,6 +2,7 @@
 
 #include <QFont>
 #include <QLinearGradient>
+#include <QFontMetrics>
 #include <QPainter>
 
 #include <algorithm>
@@ -44,6 +45,35 @@ QPixmap DarkGlyphPicture(const QSize& size, const QString& glyph, bool down) {
     painter.setFont(font);
     painter.setPen(Qt::white);
     painter.drawText(down ? rect.translated(1, 1) : rect, Qt::AlignCenter, glyph);
+    return picture;
+}
+
+QPixmap DarkCaptionPicture(const QString& caption, int height, bool down) {
+    QFont font("Arial");
+    font.setBold(true);
+    font.setPixelSize(11);
+    // Captions of several words take two lines, so that the top bar keeps its width.
+    QString shown = caption;
+    const qsizetype middle = caption.size() / 2;
+    qsizetype split = -1;
+    for (qsizetype i = 0; i < caption.size(); ++i)
+        if (caption[i] == u' ' && (split < 0 || qAbs(i - middle) < qAbs(split - middle)))
+            split = i;
+    if (split > 0 && caption.size() > 10)
+        shown = caption.left(split) + u'\n' + caption.mid(split + 1);
+    const QFontMetrics metrics(font);
+    int width = 0;
+    for (const QString& line : shown.split(u'\n'))
+        width = std::max(width, metrics.horizontalAdvance(line));
+    const QSize size(width + 12, height);
+    QPixmap picture(size);
+    picture.fill(Qt::transparent);
+    QPainter painter(&picture);
+    const QRect rect(QPoint(0, 0), size);
+    PaintDarkFace(painter, rect, down);
+    painter.setFont(font);
+    painter.setPen(Qt::white);
+    painter.drawText(down ? rect.translated(1, 1) : rect, Qt::AlignCenter, shown);
     return picture;
 }
 

@@ -14,6 +14,8 @@ void PaintDarkFace(QPainter& painter, const QRect& rect, bool down);
 // A face with a centred glyph or short caption, for picture buttons (window buttons, mode
 // buttons); `down` gives the pressed look.
 QPixmap DarkGlyphPicture(const QSize& size, const QString& glyph, bool down);
+// A face as wide as `caption` needs, in 12-pixel bold Arial, for the top bar's text buttons.
+QPixmap DarkCaptionPicture(const QString& caption, int height, bool down);
 // A translucent veil drawn over a disabled picture button.
 QPixmap DarkDisabledPicture(const QSize& size);
 // The slider's groove across `rect`, and its knob filling `rect`.

@@ -8,6 +8,7 @@
 #include "cdimport/TfrCdimport.h"
 #include "naming/TfrRename.h"
 #include "ui/TCDripperList.h"
+#include "ui/TCustomBitButton.h"
 #include "ui/TfrOptions.h"
 #include "common/TRecordingMessages.h"
 #include "common/TTestDir.h"
@@ -95,14 +96,14 @@ TEST_F(MainFormFixture, ModesAndOptionsView) {
     TfMainForm* f = form.get();
     // Without last settings the program starts in import-CD mode.
     EXPECT_TRUE(f->ImportMode());
-    EXPECT_TRUE(f->ModeButton("acRipMode")->isChecked());
+    EXPECT_TRUE(f->ModeButton("acRipMode")->Down());
     EXPECT_TRUE(Shown(f->frCdimport(), f));
     EXPECT_FALSE(Shown(f->FolderColumn(), f));
 
     form->DiscReads = 0;
     QTest::mouseClick(f->ModeButton("acRipMode"), Qt::LeftButton);
     EXPECT_EQ(form->DiscReads, 0); // already in import mode: no new read
-    EXPECT_TRUE(f->ModeButton("acRipMode")->isChecked());
+    EXPECT_TRUE(f->ModeButton("acRipMode")->Down());
 
     QTest::mouseClick(f->ModeButton("acRenameMode"), Qt::LeftButton);
     EXPECT_FALSE(f->ImportMode());
@@ -110,8 +111,8 @@ TEST_F(MainFormFixture, ModesAndOptionsView) {
     EXPECT_TRUE(Shown(f->frRename(), f));
     EXPECT_TRUE(Shown(f->FolderColumn(), f));
     EXPECT_FALSE(Shown(f->frCdimport(), f));
-    EXPECT_TRUE(f->ModeButton("acRenameMode")->isChecked());
-    EXPECT_FALSE(f->ModeButton("acRipMode")->isChecked());
+    EXPECT_TRUE(f->ModeButton("acRenameMode")->Down());
+    EXPECT_FALSE(f->ModeButton("acRipMode")->Down());
     f->ShowRenameMode();
     EXPECT_EQ(form->FolderListings, 1); // already there: nothing listed anew
 
@@ -119,15 +120,15 @@ TEST_F(MainFormFixture, ModesAndOptionsView) {
     EXPECT_TRUE(Shown(f->frOptions(), f));
     EXPECT_FALSE(Shown(f->frRename(), f));
     EXPECT_TRUE(Shown(f->FolderColumn(), f)); // the options view keeps the tree's visibility
-    EXPECT_TRUE(f->ModeButton("acViewOptions")->isChecked());
-    EXPECT_FALSE(f->ModeButton("acRenameMode")->isChecked());
+    EXPECT_TRUE(f->ModeButton("acViewOptions")->Down());
+    EXPECT_FALSE(f->ModeButton("acRenameMode")->Down());
     EXPECT_FALSE(f->ImportMode());
 
     QTest::mouseClick(f->ModeButton("acViewOptions"), Qt::LeftButton);
     EXPECT_FALSE(Shown(f->frOptions(), f));
     EXPECT_TRUE(Shown(f->frRename(), f));
-    EXPECT_TRUE(f->ModeButton("acRenameMode")->isChecked());
-    EXPECT_FALSE(f->ModeButton("acViewOptions")->isChecked());
+    EXPECT_TRUE(f->ModeButton("acRenameMode")->Down());
+    EXPECT_FALSE(f->ModeButton("acViewOptions")->Down());
 
     f->ShowImportMode();
     EXPECT_EQ(form->DiscReads, 1);
@@ -167,7 +168,7 @@ TEST_F(MainFormFixture, AFailingActionOrTimerShowsItsMessageAndTheProgramGoesOn)
     EXPECT_FALSE(form.ImportMode()); // what was done before the failure stays done
     form.Action("acRipMode")->trigger(); // and the next action works as ever
     EXPECT_TRUE(form.ImportMode());
-    EXPECT_TRUE(form.ModeButton("acRipMode")->isChecked());
+    EXPECT_TRUE(form.ModeButton("acRipMode")->Down());
 
     messages.Messages.clear();
     auto* track = new tsound;

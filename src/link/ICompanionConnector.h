@@ -1,0 +1,22 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+
+#include <functional>
+
+// How a delivery attempt ended.
+struct TDeliveryAnswer {
+    enum class TKind { Delivered, NotListening, Broken };
+    TKind Kind = TKind::NotListening;
+    QString Reason; // for Broken: why the message did not get through
+};
+
+// The way to the companion program. One attempt connects, writes the whole message and
+// disconnects; the answer comes back later on the caller's thread, never from inside Deliver.
+class ICompanionConnector {
+public:
+    using TAnswered = std::function<void(const TDeliveryAnswer&)>;
+    virtual ~ICompanionConnector() = default;
+    virtual void Deliver(const QByteArray& message, TAnswered answered) = 0;
+};
