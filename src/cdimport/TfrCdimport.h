@@ -13,6 +13,7 @@ class QPushButton;
 class QTabWidget;
 class QToolButton;
 class QAction;
+class TLongAutoCompleteListBox;
 
 // The CD import panel in the main window's left column: the disc's metadata on the tabs
 // "SFX" and "Music", the tags to write, the output options and the two import buttons.
@@ -61,6 +62,9 @@ public:
     // Auto-complete histories: artist and album texts; series, CD and publisher texts.
     THistoryList MusicHistory;
     THistoryList SFXHistory;
+    // Their suggestion boxes under the field being typed in.
+    TLongAutoCompleteListBox* AutoMus = nullptr;
+    TLongAutoCompleteListBox* AutoSFX = nullptr;
 
     // Shows the output folder line, the example file name and the output format line.
     void ShowOutputInfo(const QString& outputFolder, const QString& filenameDemo,
@@ -69,7 +73,16 @@ public:
     // reader shows them again once it has read a disc with tracks.
     void ShowNoDrives();
 
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
+    // The box that serves `field`, or null when the field has no history.
+    TLongAutoCompleteListBox* SuggestionsFor(QObject* field) const;
+    void CreateSuggestionBoxes();
+    void HideSuggestions();
+
+    QAction* playPause_ = nullptr;
     QWidget* BuildSfxTab(const std::function<QAction*(const char*)>& actions);
     QWidget* BuildMusicTab(const std::function<QAction*(const char*)>& actions);
     QWidget* BuildOutputOptions(const std::function<QAction*(const char*)>& actions);

@@ -1,5 +1,5 @@
-// The rename panel's suggestion box as the main window sets it up: it starts from a copy of
-// the import panel's SFX history and serves the series, CD and publisher fields.
+// The suggestion boxes as the main window sets them up: the rename panel's starts from a copy
+// of the import panel's SFX history and serves the series, CD and publisher fields.
 #include "app/TfMainForm.h"
 #include "cdimport/TfrCdimport.h"
 #include "common/TTestDir.h"
@@ -8,6 +8,7 @@
 
 #include <QAction>
 #include <QLineEdit>
+#include <QTabWidget>
 #include <QtTest/QTest>
 
 #include <gtest/gtest.h>
@@ -63,4 +64,43 @@ TEST_F(RenamePanelSuggestions, FieldFocusHoldsOffThePlayKeyAndLeavingHidesTheBox
     QCoreApplication::sendEvent(panel->editCD, &focusOut);
     EXPECT_TRUE(playPause->isEnabled());
     EXPECT_FALSE(panel->AutoSFX->isVisible());
+}
+
+// The import panel's two boxes: earlier series/CD/publisher texts under the SFX fields, earlier
+// artist/album texts under the Music fields.
+TEST(ImportPanelSuggestions, EachFieldGetsItsOwnHistorysSuggestions) {
+    TTestDir program;
+    program.Write("SFXHistory.txt", "Big Bangs\r\nHollywood Edge\r\n");
+    program.Write("MusHistory.txt", "Holst\r\nMiles Davis\r\n");
+    TfMainForm form(program.Path(), nullptr);
+    form.StartUp();
+    form.ShowImportMode();
+    form.show();
+    TfrCdimport& panel = *form.frCdimport();
+    struct Case {
+        int tab;
+        QLineEdit* field;
+        TLongAutoCompleteListBox* box;
+        const char* first;
+    };
+    for (const Case& c : {Case{0, panel.editSeries, panel.AutoSFX, "Hollywood Edge"},
+                          Case{0, panel.editCD, panel.AutoSFX, "Hollywood Edge"},
+                          Case{0, panel.editPublisher, panel.AutoSFX, "Hollywood Edge"},
+                          Case{1, panel.editArtist, panel.AutoMus, "Holst"},
+                          Case{1, panel.editAlbum, panel.AutoMus, "Holst"}}) {
+        panel.PageControl->setCurrentIndex(c.tab);
+        c.field->clear();
+        QTest::keyClicks(c.field, "hol");
+        ASSERT_TRUE(c.box->isVisible()) << c.field->objectName().toStdString();
+        EXPECT_EQ(c.box->Edit(), c.field);
+        EXPECT_EQ(c.box->item(0)->text(), c.first);
+        QTest::keyClick(c.field, Qt::Key_Down);
+        EXPECT_EQ(c.field->text(), c.first);
+        EXPECT_FALSE(c.box->isVisible());
+    }
+    // A tab change hides both.
+    QTest::keyClicks(panel.editAlbum, "mil");
+    ASSERT_TRUE(panel.AutoMus->isVisible());
+    panel.PageControl->setCurrentIndex(0);
+    EXPECT_FALSE(panel.AutoMus->isVisible());
 }
