@@ -5,17 +5,21 @@
 #include <QLocalServer>
 #include <QLocalSocket>
 
+#include <memory>
+
 #ifdef Q_OS_UNIX
 #include <unistd.h>
 #endif
 
 namespace {
+// A later copy sends one line "open <path>" per path it was given, then "activate".
 const QByteArray activateMessage = "activate\n";
+const QByteArray openPrefix = "open ";
 // A running copy answers at once; a socket nobody listens on fails at once. The wait only
 // covers a copy that is busy starting up.
 constexpr int connectWaitMs = 1000;
-// A message longer than ours is not from a copy of this program.
-constexpr qint64 longestMessage = 64;
+// A line longer than a path can be is not from a copy of this program.
+constexpr qint64 longestMessage = 8192;
 } // namespace
 
 TSingleInstance::TSingleInstance(QString name, QObject* parent)
@@ -32,11 +36,14 @@ QString TSingleInstance::UserName() {
 #endif
 }
 
-bool TSingleInstance::TellRunningCopy() {
+bool TSingleInstance::TellRunningCopy(const QStringList& paths) {
     QLocalSocket socket;
     socket.connectToServer(name_);
     if (!socket.waitForConnected(connectWaitMs))
         return false;
+    for (const QString& path : paths)
+        if (!path.contains('\n'))
+            socket.write(openPrefix + path.toUtf8() + "\n");
     socket.write(activateMessage);
     const bool sent = socket.waitForBytesWritten(connectWaitMs);
     socket.disconnectFromServer();
@@ -45,14 +52,14 @@ bool TSingleInstance::TellRunningCopy() {
     return sent;
 }
 
-TSingleInstance::EClaim TSingleInstance::Claim() {
-    if (TellRunningCopy())
+TSingleInstance::EClaim TSingleInstance::Claim(const QStringList& paths) {
+    if (TellRunningCopy(paths))
         return EClaim::OtherRunning;
     server_ = new QLocalServer(this);
     server_->setSocketOptions(QLocalServer::UserAccessOption);
     if (!server_->listen(name_)) {
         // Another copy may have started just now; else the socket is a crashed copy's.
-        if (TellRunningCopy())
+        if (TellRunningCopy(paths))
             return EClaim::OtherRunning;
         QLocalServer::removeServer(name_);
         server_->listen(name_); // when even this fails, this copy runs on its own
@@ -64,12 +71,26 @@ TSingleInstance::EClaim TSingleInstance::Claim() {
 void TSingleInstance::AcceptCopies() {
     while (QLocalSocket* socket = server_->nextPendingConnection()) {
         connect(socket, &QLocalSocket::disconnected, socket, &QObject::deleteLater);
-        connect(socket, &QLocalSocket::readyRead, this, [this, socket] {
-            if (!socket->canReadLine() && socket->bytesAvailable() < longestMessage)
-                return; // the rest of the line is on its way
-            if (socket->readLine(longestMessage) == activateMessage)
-                emit ActivationRequested();
-            socket->disconnectFromServer();
+        auto paths = std::make_shared<QStringList>();
+        connect(socket, &QLocalSocket::readyRead, this, [this, socket, paths] {
+            while (socket->canReadLine() || socket->bytesAvailable() >= longestMessage) {
+                if (!TakeLine(socket->readLine(longestMessage), *paths)) {
+                    socket->disconnectFromServer();
+                    return;
+                }
+            }
         });
     }
+}
+
+bool TSingleInstance::TakeLine(const QByteArray& line, QStringList& paths) {
+    if (line == activateMessage) {
+        emit ActivationRequested(paths);
+        return false;
+    }
+    constexpr qsizetype mostPaths = 100000;
+    if (!line.startsWith(openPrefix) || !line.endsWith('\n') || paths.size() >= mostPaths)
+        return false; // not a copy of this program: hang up, open nothing
+    paths.append(QString::fromUtf8(line.mid(openPrefix.size()).chopped(1)));
+    return true;
 }

@@ -2,6 +2,7 @@
 
 #include <QObject>
 #include <QString>
+#include <QStringList>
 
 class QLocalServer;
 
@@ -21,16 +22,19 @@ public:
 
     enum class EClaim { First, OtherRunning };
     // First: this copy now listens for later ones (or, where no socket can be made, runs
-    // alone all the same). OtherRunning: the running copy was asked to come to the front.
-    EClaim Claim();
+    // alone all the same). OtherRunning: the running copy was asked to come to the front and
+    // to open `paths` (files or folders given to this copy), if any.
+    EClaim Claim(const QStringList& paths = {});
 
 signals:
-    // A later copy asked this one to come to the front.
-    void ActivationRequested();
+    // A later copy asked this one to come to the front, and to open `paths` when not empty.
+    void ActivationRequested(const QStringList& paths);
 
 private:
-    bool TellRunningCopy();
+    bool TellRunningCopy(const QStringList& paths);
     void AcceptCopies();
+    // One line of a later copy; false when the talk has ended (or was not a copy's).
+    bool TakeLine(const QByteArray& line, QStringList& paths);
 
     QString name_;
     QLocalServer* server_ = nullptr;

@@ -65,6 +65,9 @@ public:
 
     void ShowImportMode();
     void ShowRenameMode();
+    // Files or folders given on the command line (or to a later copy): the folder of the first
+    // one that exists is listed in rename/tag mode. Nothing happens while an import runs.
+    void OpenPaths(const QStringList& paths);
     void acViewOptionsExecute();
     void SetBusy(bool busy);
     void UpdateStats();

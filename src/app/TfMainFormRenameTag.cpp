@@ -8,6 +8,7 @@
 #include "ui/TTagEditing.h"
 
 #include <QAction>
+#include <QFileInfo>
 
 void TfMainForm::CreateRenameTagTools() {
     batchRunner_ = new TBatchRunner(*this);
@@ -25,4 +26,17 @@ void TfMainForm::CreateRenameTagTools() {
                          &TDescriptionEditing::EditDescription);
     ConnectShowingErrors(Action("acEditTagsAll"), triggered, tagEditing_, &TTagEditing::EditAllTags);
     ConnectShowingErrors(Action("acTagSelected"), triggered, tagEditing_, &TTagEditing::EditSelectedTags);
+}
+
+void TfMainForm::OpenPaths(const QStringList& paths) {
+    if (busy_)
+        return;
+    for (const QString& path : paths) {
+        const QFileInfo info(path);
+        if (!info.exists())
+            continue;
+        ShowRenameMode();
+        ApplyLastFolder(info.isDir() ? info.absoluteFilePath() : info.absolutePath());
+        return;
+    }
 }

@@ -10,6 +10,7 @@
 #include "services/THelpMenu.h"
 #include "ui/DarkLook.h"
 
+#include <QFileInfo>
 #include <QTimer>
 
 #include <cstdio>
@@ -33,13 +34,22 @@ void PrintFolders(const QString& programFolder, const QStringList& discFolders) 
                 qPrintable(discFolders.join(", ")));
     std::fflush(stdout);
 }
+// The files and folders the desktop (or the user) gave us, made absolute for a running copy.
+QStringList PathArguments(const QStringList& arguments) {
+    QStringList paths;
+    for (const QString& argument : arguments.mid(1))
+        if (!argument.startsWith("--"))
+            paths.append(QFileInfo(argument).absoluteFilePath());
+    return paths;
+}
 } // namespace
 
 int main(int argc, char** argv) {
     TTrackmothApplication app(argc, argv);
     // A second copy would keep the same settings files: the running one comes to the front.
     TSingleInstance instance(TSingleInstance::UserName());
-    if (instance.Claim() == TSingleInstance::EClaim::OtherRunning)
+    const QStringList paths = PathArguments(app.arguments());
+    if (instance.Claim(paths) == TSingleInstance::EClaim::OtherRunning)
         return 0;
     ApplyDarkLook(app);
     TMessageBoxes messageBoxes;
@@ -55,7 +65,11 @@ int main(int argc, char** argv) {
     mainForm.StartUp();
     mainForm.show();
     QObject::connect(&instance, &TSingleInstance::ActivationRequested, &mainForm,
-                     [&mainForm] { BringToFront(mainForm); });
+                     [&mainForm](const QStringList& given) {
+                         BringToFront(mainForm);
+                         mainForm.OpenPaths(given);
+                     });
+    mainForm.OpenPaths(paths);
     const bool quitAfterStart = app.arguments().contains(quitAfterStartOption);
     // Only the previews need a sound output: say so once and go on.
     if (const TResult output = cdControl.OutputResult(); !output && !quitAfterStart)

@@ -48,6 +48,20 @@ TEST(TSingleInstance, ASecondCopyAsksTheFirstToComeToTheFront) {
     EXPECT_EQ(activations.count(), 2);
 }
 
+TEST(TSingleInstance, TheFilesGivenToASecondCopyReachTheFirst) {
+    TTestDir dir;
+    TSingleInstance first(dir.File("instance"));
+    QSignalSpy activations(&first, &TSingleInstance::ActivationRequested);
+    ASSERT_EQ(first.Claim(), EClaim::First);
+    const QStringList paths = {"/sounds/Rain é.wav", "/sounds/wind folder"};
+    EXPECT_EQ(TSingleInstance(dir.File("instance")).Claim(paths), EClaim::OtherRunning);
+    ASSERT_TRUE(activations.wait(5000));
+    EXPECT_EQ(activations.at(0).at(0).toStringList(), paths);
+    EXPECT_EQ(TSingleInstance(dir.File("instance")).Claim(), EClaim::OtherRunning);
+    ASSERT_TRUE(activations.wait(5000));
+    EXPECT_EQ(activations.at(1).at(0).toStringList(), QStringList());
+}
+
 TEST(TSingleInstance, ASocketLeftByACrashedCopyDoesNotBlockTheStart) {
     TTestDir dir;
     const QString name = dir.File("instance");
@@ -69,7 +83,8 @@ TEST(TSingleInstance, OtherTalkOnTheSocketBringsNothingToTheFront) {
     ASSERT_EQ(first.Claim(), EClaim::First);
 
     for (const QByteArray& talk : {QByteArray("hello\n"), QByteArray(100000, 'a'),
-                                   QByteArray("activate now\n"), QByteArray("\0\n", 2)}) {
+                                   QByteArray("activate now\n"), QByteArray("\0\n", 2),
+                                   QByteArray("open /x\nhello\nactivate\n")}) {
         QLocalSocket stranger;
         stranger.connectToServer(dir.File("instance"));
         ASSERT_TRUE(stranger.waitForConnected(5000));

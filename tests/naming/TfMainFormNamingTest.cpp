@@ -86,6 +86,19 @@ TEST_F(MainWindowNaming, PickedFolderBecomesNamedSounds) {
     EXPECT_EQ(form->Sounds().Count(), 0);
 }
 
+// As from the desktop's "Open with": a file's folder is listed in rename/tag mode; paths that
+// do not exist are passed over.
+TEST_F(MainWindowNaming, OpenedPathsListTheFolderOfTheFirstThatExists) {
+    form->ShowImportMode();
+    form->OpenPaths({folder.File("gone.wav"), folder.File("Dog bark.wav")});
+    EXPECT_FALSE(form->ImportMode());
+    EXPECT_EQ(form->CurrentFolder(), folder.Path());
+    EXPECT_EQ(Names(), QStringList({"01 - b.mp3", "02 - Dog bark.wav"}));
+
+    form->OpenPaths({program.File("nowhere")});
+    EXPECT_EQ(form->CurrentFolder(), folder.Path());
+}
+
 namespace {
 // Notes what the count line and the list showed each time they were painted.
 struct TPaintLog : QObject {

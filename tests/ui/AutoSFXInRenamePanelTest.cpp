@@ -99,6 +99,7 @@ TEST(ImportPanelSuggestions, EachFieldGetsItsOwnHistorysSuggestions) {
         EXPECT_FALSE(c.box->isVisible());
     }
     // A tab change hides both.
+    panel.editAlbum->clear();
     QTest::keyClicks(panel.editAlbum, "mil");
     ASSERT_TRUE(panel.AutoMus->isVisible());
     panel.PageControl->setCurrentIndex(0);
