@@ -2,9 +2,9 @@
 
 #include "ui/PanelBuilder.h"
 #include "ui/TLongAutoCompleteListBox.h"
+#include "ui/TSuggestionFields.h"
 
 #include <QCheckBox>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -20,7 +20,7 @@ const char* const ixmlHint = "Adds a ixml-tag to the files";
 } // namespace
 
 TfrCdimport::TfrCdimport(const std::function<QAction*(const char*)>& actions, QWidget* parent)
-    : QWidget(parent), playPause_(actions("AcPlayPause")) {
+    : QWidget(parent), suggestionFields_(new TSuggestionFields(actions("AcPlayPause"), this)) {
     setObjectName("TfrCdimport");
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
@@ -40,47 +40,15 @@ void TfrCdimport::CreateSuggestionBoxes() {
     AutoSFX->setObjectName("AutoSFX");
     AutoMus = new TLongAutoCompleteListBox(MusicHistory, this);
     AutoMus->setObjectName("AutoMus");
-    for (QLineEdit* field : {editSeries, editCD, editPublisher, editArtist, editAlbum})
-        field->installEventFilter(this);
-}
-
-TLongAutoCompleteListBox* TfrCdimport::SuggestionsFor(QObject* field) const {
-    if (field == editSeries || field == editCD || field == editPublisher)
-        return AutoSFX;
-    if (field == editArtist || field == editAlbum)
-        return AutoMus;
-    return nullptr;
+    // Enter in an SFX field also asks the database: the main window connects returnPressed.
+    for (QLineEdit* field : {editSeries, editCD, editPublisher})
+        suggestionFields_->Serve(field, AutoSFX);
+    for (QLineEdit* field : {editArtist, editAlbum})
+        suggestionFields_->Serve(field, AutoMus);
 }
 
 void TfrCdimport::HideSuggestions() {
-    AutoSFX->hide();
-    AutoMus->hide();
-}
-
-bool TfrCdimport::eventFilter(QObject* watched, QEvent* event) {
-    TLongAutoCompleteListBox* box = SuggestionsFor(watched);
-    if (!box)
-        return QWidget::eventFilter(watched, event);
-    switch (event->type()) {
-    case QEvent::KeyRelease:
-        // Enter hides the box; in an SFX field it also asks the database (connected by the
-        // main window to the field's returnPressed).
-        box->FieldKeyReleased(static_cast<QLineEdit*>(watched), static_cast<QKeyEvent*>(event)->key());
-        break;
-    case QEvent::FocusIn:
-        // Space types a blank here instead of starting the preview.
-        if (playPause_)
-            playPause_->setEnabled(false);
-        break;
-    case QEvent::FocusOut:
-        if (playPause_)
-            playPause_->setEnabled(true);
-        HideSuggestions();
-        break;
-    default:
-        break;
-    }
-    return false;
+    suggestionFields_->HideAll();
 }
 
 QWidget* TfrCdimport::BuildSfxTab(const std::function<QAction*(const char*)>& actions) {

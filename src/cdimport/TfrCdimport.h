@@ -14,6 +14,7 @@ class QTabWidget;
 class QToolButton;
 class QAction;
 class TLongAutoCompleteListBox;
+class TSuggestionFields;
 
 // The CD import panel in the main window's left column: the disc's metadata on the tabs
 // "SFX" and "Music", the tags to write, the output options and the two import buttons.
@@ -73,16 +74,11 @@ public:
     // reader shows them again once it has read a disc with tracks.
     void ShowNoDrives();
 
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
-
 private:
-    // The box that serves `field`, or null when the field has no history.
-    TLongAutoCompleteListBox* SuggestionsFor(QObject* field) const;
     void CreateSuggestionBoxes();
     void HideSuggestions();
 
-    QAction* playPause_ = nullptr;
+    TSuggestionFields* suggestionFields_ = nullptr;
     QWidget* BuildSfxTab(const std::function<QAction*(const char*)>& actions);
     QWidget* BuildMusicTab(const std::function<QAction*(const char*)>& actions);
     QWidget* BuildOutputOptions(const std::function<QAction*(const char*)>& actions);

@@ -4,10 +4,10 @@
 #include "naming/TRenameBatch.h"
 #include "ui/PanelBuilder.h"
 #include "ui/TLongAutoCompleteListBox.h"
+#include "ui/TSuggestionFields.h"
 
 #include <QAction>
 #include <QCheckBox>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QToolButton>
@@ -16,7 +16,7 @@
 TfrRename::TfrRename(const std::function<QAction*(const char*)>& actions,
                      std::function<QString()> currentFolder, QWidget* parent)
     : QWidget(parent), currentFolder_(std::move(currentFolder)),
-      playPause_(actions("AcPlayPause")) {
+      suggestionFields_(new TSuggestionFields(actions("AcPlayPause"), this)) {
     setObjectName("TfrRename");
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
@@ -60,38 +60,11 @@ TfrRename::TfrRename(const std::function<QAction*(const char*)>& actions,
     AutoSFX = new TLongAutoCompleteListBox(SFXHistory, this);
     AutoSFX->setObjectName("AutoSFX");
     for (QLineEdit* field : {editSeries, editCD, editPublisher})
-        field->installEventFilter(this);
-}
-
-bool TfrRename::IsSfxField(QObject* object) const {
-    return object == editSeries || object == editCD || object == editPublisher;
+        suggestionFields_->Serve(field, AutoSFX);
 }
 
 void TfrRename::SFXKeyUp(QLineEdit* field, int key) {
     AutoSFX->FieldKeyReleased(field, key);
-}
-
-bool TfrRename::eventFilter(QObject* watched, QEvent* event) {
-    if (!IsSfxField(watched))
-        return QWidget::eventFilter(watched, event);
-    switch (event->type()) {
-    case QEvent::KeyRelease:
-        SFXKeyUp(static_cast<QLineEdit*>(watched), static_cast<QKeyEvent*>(event)->key());
-        break;
-    case QEvent::FocusIn:
-        // Space types a blank here instead of starting the preview.
-        if (playPause_)
-            playPause_->setEnabled(false);
-        break;
-    case QEvent::FocusOut:
-        if (playPause_)
-            playPause_->setEnabled(true);
-        AutoSFX->hide();
-        break;
-    default:
-        break;
-    }
-    return false;
 }
 
 TPanelValues TfrRename::PanelValues() const {

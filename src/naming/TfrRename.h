@@ -14,6 +14,7 @@ class QLineEdit;
 class QPushButton;
 class QToolButton;
 class TLongAutoCompleteListBox;
+class TSuggestionFields;
 class TRenameBatch;
 
 // The panel "Batch process files:" of the rename/tag mode: the metadata for the whole folder,
@@ -59,12 +60,7 @@ public:
     // panel to every sound, and "Rename files" builds the names anew.
     void ConnectBatch(TRenameBatch& batch);
 
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
-
 private:
-    bool IsSfxField(QObject* object) const;
-
     std::function<QString()> currentFolder_;
-    QAction* playPause_ = nullptr;
+    TSuggestionFields* suggestionFields_ = nullptr;
 };
