@@ -116,7 +116,8 @@ TEST_F(ShortcutEditor, ACategoryNodeCapturesNothingAndChangeDoesNothing) {
     EXPECT_TRUE(editor.lblAc->text().isEmpty());
     EXPECT_TRUE(editor.EditCut->text().isEmpty());
     EXPECT_FALSE(editor.EditCut->isEnabled());
-    QCoreApplication::sendEvent(editor.EditCut, new QKeyEvent(QEvent::KeyPress, Qt::Key_G, Qt::ControlModifier));
+    QKeyEvent press(QEvent::KeyPress, Qt::Key_G, Qt::ControlModifier);
+    QCoreApplication::sendEvent(editor.EditCut, &press);
     EXPECT_FALSE(editor.Captured().has_value());
     QTest::mouseClick(editor.BtnChange, Qt::LeftButton);
     EXPECT_EQ(ripMode->shortcut(), QKeySequence(Qt::Key_F1));
