@@ -71,9 +71,12 @@ int main(int argc, char** argv) {
                      });
     mainForm.OpenPaths(paths);
     const bool quitAfterStart = app.arguments().contains(quitAfterStartOption);
-    // Only the previews need a sound output: say so once and go on.
+    // Only the previews need a sound output: say so once and go on. The box waits for the event
+    // loop, so that the drive timer already runs and a disc shows up behind it.
     if (const TResult output = cdControl.OutputResult(); !output && !quitAfterStart)
-        UserMessages().ShowMessage(output.ErrorText());
+        QTimer::singleShot(0, &mainForm, [text = output.ErrorText()] {
+            UserMessages().ShowMessage(text);
+        });
     mainForm.StartCdDriveTimer();
     if (quitAfterStart) {
         PrintFolders(programFolder, discFolders);
