@@ -39,12 +39,13 @@ void WaitFor(const bool& done, const std::function<void()>& sample = {}) {
 
 // Seconds one stage job takes, from Start to its end on this thread.
 double RunStage(IConversionStage& stage, tsound& sound, const TOutputFormat& format,
-                const std::function<void()>& sample = {}) {
+                const std::function<void()>& sample = {}, const QString& ripPath = {}) {
     bool done = false;
     stage.SetOnDone([&] { done = true; });
     QElapsedTimer clock;
     clock.start();
-    stage.Start(std::make_shared<TsdxJob>(TsdxJob{jkResample, jsWaiting, &sound, 0}), format, false);
+    stage.Start(std::make_shared<TsdxJob>(TsdxJob{jkResample, jsWaiting, &sound, 0, ripPath}), format,
+                false);
     WaitFor(done, sample);
     if (sound.Status != ssDone)
         std::printf("  conversion of %s FAILED\n", qPrintable(sound.path));
@@ -74,11 +75,13 @@ void CompareResampler(const QTemporaryDir& dir, const QString& source) {
 }
 
 void CompareEncoder(const QTemporaryDir& dir, const QString& source) {
-    QFile::copy(source, dir.filePath("stage.mp3"));
+    // As in an import: the rip waits under a name of its own beside the MP3 to be.
     tsound sound;
     sound.path = dir.filePath("stage.mp3");
+    const QString ripPath = TLameEnc::RipNameFor(sound.path);
+    QFile::copy(source, ripPath);
     TLameEnc stage(std::make_unique<TLameProgram>());
-    const double stageSeconds = RunStage(stage, sound, {sfmp3, 192, 16, 44100});
+    const double stageSeconds = RunStage(stage, sound, {sfmp3, 192, 16, 44100}, {}, ripPath);
     const double lameSeconds = RunProgram("lame", {"-h", "-b", "192", source, dir.filePath("bare.mp3")});
     std::printf("MP3 60 s at 192 kbit/s: stage %.2f s, bare lame %.2f s, overhead %+.1f %%\n",
                 stageSeconds, lameSeconds, (stageSeconds / lameSeconds - 1) * 100);
