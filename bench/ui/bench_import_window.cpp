@@ -106,6 +106,9 @@ int main(int argc, char** argv) {
     RunStageJob(resampler, job, converted, false);
     const double lastConversion = clock.elapsed() / 1000.0;
 
+    // The same import without the 10 ms repaints, to tell their cost from the import's own.
+    const double unwatched =
+        ImportThroughWindow(program.path(), program.filePath("unwatched"), converted, nullptr);
     TPaintClock paints;
     const double importSeconds =
         ImportThroughWindow(program.path(), program.filePath("import"), converted, &paints);
@@ -116,6 +119,7 @@ int main(int argc, char** argv) {
     std::printf("import %.2f s; rips alone %.2f s + last conversion %.2f s + 10%% = %.2f s (%s)\n",
                 importSeconds, ripSeconds, lastConversion, allowed,
                 importSeconds <= allowed ? "within" : "over");
+    std::printf("import without the repaint timer %.2f s\n", unwatched);
     if (!messages.Messages.isEmpty())
         std::printf("messages: %s\n", qPrintable(messages.Messages.join(" | ")));
     return 0;
