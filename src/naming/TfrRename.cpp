@@ -63,10 +63,6 @@ TfrRename::TfrRename(const std::function<QAction*(const char*)>& actions,
         suggestionFields_->Serve(field, AutoSFX);
 }
 
-void TfrRename::SFXKeyUp(QLineEdit* field, int key) {
-    AutoSFX->FieldKeyReleased(field, key);
-}
-
 TPanelValues TfrRename::PanelValues() const {
     TPanelValues values;
     values.Series = editSeries->text();

@@ -49,9 +49,6 @@ public:
     // Shows SFXHistory's suggestions under the series, CD or publisher field being typed in.
     TLongAutoCompleteListBox* AutoSFX = nullptr;
 
-    // A key released in one of the three fields: the suggestion box serves that field.
-    void SFXKeyUp(QLineEdit* field, int key);
-
     QString CurrentFolder() const { return currentFolder_(); }
 
     // What the panel holds for a batch.
