@@ -1,5 +1,6 @@
 // The import's conversion stages against the bare tools, the resampler's memory on a long
 // track, and a whole 10-track import showing the conversions overlapping the rips.
+#include "common/BorrowedSound.h"
 #include "app/tsound.h"
 #include "cdimport/TCDcontrol.h"
 #include "common/ResidentMemory.h"
@@ -44,7 +45,7 @@ double RunStage(IConversionStage& stage, tsound& sound, const TOutputFormat& for
     stage.SetOnDone([&] { done = true; });
     QElapsedTimer clock;
     clock.start();
-    stage.Start(std::make_shared<TsdxJob>(TsdxJob{jkResample, jsWaiting, &sound, 0, ripPath}), format,
+    stage.Start(std::make_shared<TsdxJob>(TsdxJob{jkResample, jsWaiting, BorrowedSound(sound), 0, ripPath}), format,
                 false);
     WaitFor(done, sample);
     if (sound.Status != ssDone)
@@ -112,7 +113,7 @@ double Import(const QString& discs, const QString& folder, const TOutputFormat& 
     for (int i = 0; i < 10; ++i) {
         auto sound = std::make_unique<tsound>();
         sound->path = QString("%1/Track %2.wav").arg(folder).arg(i + 1, 2, 10, QChar('0'));
-        handler.AddRipJob(sound.get(), i);
+        handler.AddRipJob(BorrowedSound(*sound), i);
         sounds.push_back(std::move(sound));
     }
     bool finished = false;

@@ -2,6 +2,7 @@
 // generated disc image, offscreen. Prints the largest gap between the window's repaints (asked
 // for every 10 ms) while the import runs, and the import's time against the rips alone plus the
 // last track's conversion alone.
+#include "common/BorrowedSound.h"
 #include "app/TfMainForm.h"
 #include "app/tsound.h"
 #include "cdimport/RunStageJob.h"
@@ -103,7 +104,7 @@ int main(int argc, char** argv) {
     tsound last;
     last.path = program.filePath("last.wav");
     QFile::copy(program.filePath(QString("rips/Track %1.wav").arg(tracks, 2, 10, QChar('0'))), last.path);
-    auto job = std::make_shared<TsdxJob>(TsdxJob{jkResample, jsWaiting, &last, tracks - 1, last.path});
+    auto job = std::make_shared<TsdxJob>(TsdxJob{jkResample, jsWaiting, BorrowedSound(last), tracks - 1, last.path});
     TSoxrResampler resampler;
     QElapsedTimer clock;
     clock.start();

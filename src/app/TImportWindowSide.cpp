@@ -46,7 +46,8 @@ void TImportWindowSide::ApplyFields(bool music) {
 }
 
 bool TImportWindowSide::DriveCheckAllowed() const {
-    return form_.Started() && form_.ImportMode() && !form_.Busy() && form_.frOptions()->HasDrives() &&
+    return form_.Started() && form_.ImportMode() && form_.WorkState() == EWorkState::Idle &&
+           form_.frOptions()->HasDrives() &&
            !TWaitingHttpClient::RequestRunning();
 }
 
@@ -96,7 +97,7 @@ TLookupOptions TImportWindowSide::LookupOptions() const {
             options.chkAutoSFXdb->isChecked()};
 }
 
-QList<tsound*> TImportWindowSide::MarkedSounds() const { return form_.SoundList()->MarkedSounds(); }
+QList<TSoundRef> TImportWindowSide::MarkedSounds() const { return form_.SoundList()->MarkedSounds(); }
 
 void TImportWindowSide::MarkAll() {
     form_.SoundList()->MarkAll();
@@ -155,7 +156,13 @@ void TImportWindowSide::RipPaintTimerTimer() {
 
 void TImportWindowSide::RipProgressed() { form_.SoundList()->InvalidateAll(); }
 
+void TImportWindowSide::ImportFinishing() {
+    form_.StatusLine()->setText(WorkStateText(EWorkState::FinishingConversion));
+    form_.CancelButton()->setEnabled(false);
+}
+
 void TImportWindowSide::ImportEnded() {
+    form_.CancelButton()->setEnabled(true);
     form_.SetBusy(false);
     form_.SoundList()->InvalidateAll();
 }
@@ -175,11 +182,22 @@ void TImportWindowSide::FillFromDatabase(int dbId) {
 
 int TImportWindowSide::ChosenDbId() const { return form_.Services()->SfxDb().Client().DbId; }
 
+void TImportWindowSide::SendReport(const std::optional<THttpRequest>& request) {
+    if (!request)
+        return;
+    form_.Services()->SendInBackground(*request, [this](const TResult& outcome) {
+        form_.StatusLine()->setText(outcome ? QStringLiteral("The disc was reported to the SFX CD database")
+                                            : "The SFX CD database did not take the disc: " +
+                                                  outcome.ErrorText());
+    });
+}
+
 void TImportWindowSide::LinkDisc(int dbId, const QString& discId) {
-    form_.Services()->SfxDb().LinkDisc(dbId, discId);
+    SendReport(form_.Services()->SfxDb().Client().LinkDiscRequest(dbId, discId));
 }
 
 void TImportWindowSide::AddDisc(const QString& publisher, const QString& series, const QString& cd,
                                 const QString& discId, const QStringList& descriptions) {
-    form_.Services()->SfxDb().AddDisc(publisher, series, cd, discId, descriptions);
+    SendReport(form_.Services()->SfxDb().Client().AddDiscRequest(publisher, series, cd, discId,
+                                                                 descriptions));
 }

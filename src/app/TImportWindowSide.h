@@ -2,6 +2,9 @@
 
 #include "cdimport/ICdImportPanel.h"
 #include "cdimport/IDiscLookups.h"
+#include "services/IHttpClient.h"
+
+#include <optional>
 
 class QTimer;
 class TCdImportController;
@@ -25,7 +28,7 @@ public:
     void TakeCdText(const TCdText& text) override;
     void DescriptionsChanged() override;
     TLookupOptions LookupOptions() const override;
-    QList<tsound*> MarkedSounds() const override;
+    QList<TSoundRef> MarkedSounds() const override;
     void MarkAll() override;
     void ScrollToTop() override;
     void RememberFields(bool music) override;
@@ -33,6 +36,7 @@ public:
     void ImportStarted() override;
     void ShowProgress(const TImportProgress& progress) override;
     void RipProgressed() override;
+    void ImportFinishing() override;
     void ImportEnded() override;
 
     // IDiscLookups
@@ -49,6 +53,7 @@ private:
     bool MusicTab() const;
     void ShowRipButtons(bool shown);
     void RipPaintTimerTimer();
+    void SendReport(const std::optional<THttpRequest>& request);
 
     TfMainForm& form_;
     TCdImportController* controller_ = nullptr;

@@ -1,5 +1,7 @@
 #include "app/TMessageBoxes.h"
 
+#include "app/TWorkState.h"
+
 #include <QApplication>
 #include <QMessageBox>
 
@@ -9,6 +11,7 @@ QMessageBox::StandardButton Ask(const QString& text, QMessageBox::StandardButton
     QMessageBox box(QMessageBox::NoIcon, QApplication::applicationDisplayName(), text, buttons,
                     QApplication::activeWindow());
     box.setDefaultButton(defaultButton);
+    const TModalScope open; // its event loop runs timers and sockets meanwhile
     return QMessageBox::StandardButton(box.exec());
 }
 } // namespace

@@ -15,6 +15,8 @@ namespace {
 // A later copy sends one line "open <path>" per path it was given, then "activate".
 const QByteArray activateMessage = "activate\n";
 const QByteArray openPrefix = "open ";
+// The running copy's answer once it has the whole request.
+const QByteArray acknowledgement = "ok\n";
 // A running copy answers at once; a socket nobody listens on fails at once. The wait only
 // covers a copy that is busy starting up.
 constexpr int connectWaitMs = 1000;
@@ -46,6 +48,9 @@ bool TSingleInstance::TellRunningCopy(const QStringList& paths) {
             socket.write(openPrefix + path.toUtf8() + "\n");
     socket.write(activateMessage);
     const bool sent = socket.waitForBytesWritten(connectWaitMs);
+    // The running copy acknowledges once it has read everything; it acts on the request later.
+    if (sent && socket.bytesAvailable() == 0)
+        socket.waitForReadyRead(connectWaitMs);
     socket.disconnectFromServer();
     if (socket.state() != QLocalSocket::UnconnectedState)
         socket.waitForDisconnected(connectWaitMs);
@@ -72,9 +77,20 @@ void TSingleInstance::AcceptCopies() {
     while (QLocalSocket* socket = server_->nextPendingConnection()) {
         connect(socket, &QLocalSocket::disconnected, socket, &QObject::deleteLater);
         auto paths = std::make_shared<QStringList>();
+        // The request is read whole and answered here, and the socket let go, before anything
+        // acts on it: opening a folder may take a while and must not run inside this handler.
         connect(socket, &QLocalSocket::readyRead, this, [this, socket, paths] {
             while (socket->canReadLine() || socket->bytesAvailable() >= longestMessage) {
-                if (!TakeLine(socket->readLine(longestMessage), *paths)) {
+                const QByteArray line = socket->readLine(longestMessage);
+                if (line == activateMessage) {
+                    socket->write(acknowledgement);
+                    socket->disconnectFromServer();
+                    QMetaObject::invokeMethod(
+                        this, [this, given = *paths] { emit ActivationRequested(given); },
+                        Qt::QueuedConnection);
+                    return;
+                }
+                if (!TakeLine(line, *paths)) {
                     socket->disconnectFromServer();
                     return;
                 }
@@ -84,10 +100,6 @@ void TSingleInstance::AcceptCopies() {
 }
 
 bool TSingleInstance::TakeLine(const QByteArray& line, QStringList& paths) {
-    if (line == activateMessage) {
-        emit ActivationRequested(paths);
-        return false;
-    }
     constexpr qsizetype mostPaths = 100000;
     if (!line.startsWith(openPrefix) || !line.endsWith('\n') || paths.size() >= mostPaths)
         return false; // not a copy of this program: hang up, open nothing

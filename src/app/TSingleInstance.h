@@ -33,7 +33,7 @@ signals:
 private:
     bool TellRunningCopy(const QStringList& paths);
     void AcceptCopies();
-    // One line of a later copy; false when the talk has ended (or was not a copy's).
+    // One "open" line of a later copy; false when it was not a copy's.
     bool TakeLine(const QByteArray& line, QStringList& paths);
 
     QString name_;

@@ -7,19 +7,20 @@
 
 #include <algorithm>
 #include <future>
+#include <utility>
 
 namespace {
 constexpr size_t ParallelSortFrom = 10000;
 
 struct TKeyedSound {
     QCollatorSortKey key;
-    tsound* sound;
-    operator tsound*() const { return sound; } // lets std::merge write the records back
+    TSoundRef sound;
+    operator TSoundRef() const { return sound; } // lets std::merge write the records back
 };
 
 bool KeyedBefore(const TKeyedSound& a, const TKeyedSound& b) { return a.key.compare(b.key) < 0; }
 
-using TSoundIterator = std::vector<tsound*>::const_iterator;
+using TSoundIterator = std::vector<TSoundRef>::const_iterator;
 
 // Sort keys make long lists sort in a fraction of the time of pairwise compares. Each thread
 // needs its own collator; the keys of any two compare alike.
@@ -38,42 +39,40 @@ std::vector<TKeyedSound> SortedByKey(const QLocale& locale, TSoundIterator first
 
 TSoundList::TSoundList(Ownership ownership) : ownership_(ownership) {}
 
-TSoundList::~TSoundList() { Clear(); }
+TSoundList::~TSoundList() = default;
 
-void TSoundList::Add(tsound* sound) { items_.push_back(sound); }
+void TSoundList::Add(TSoundRef sound) { items_.push_back(std::move(sound)); }
 
-void TSoundList::Add(std::unique_ptr<tsound> sound) { items_.push_back(sound.release()); }
+void TSoundList::Add(std::unique_ptr<tsound> sound) { items_.emplace_back(std::move(sound)); }
+
+void TSoundList::Add(tsound* sound) {
+    if (ownership_ == OwnsRecords)
+        items_.emplace_back(sound);
+    else
+        items_.emplace_back(std::shared_ptr<tsound>(), sound); // borrowed: never released here
+}
+
+TSoundRef TSoundList::RefOf(const tsound* sound) const {
+    const int index = IndexOf(sound);
+    return index < 0 ? TSoundRef() : items_[size_t(index)];
+}
 
 int TSoundList::IndexOf(const tsound* sound) const {
-    auto found = std::find(items_.begin(), items_.end(), sound);
+    auto found = std::find_if(items_.begin(), items_.end(),
+                              [sound](const TSoundRef& item) { return item.get() == sound; });
     return found == items_.end() ? -1 : int(found - items_.begin());
 }
 
-void TSoundList::Clear() {
-    if (ownership_ == OwnsRecords) {
-        for (tsound* sound : items_)
-            delete sound;
-    }
-    items_.clear();
-}
+void TSoundList::Clear() { items_.clear(); }
 
-std::vector<std::unique_ptr<tsound>> TSoundList::TakeRecords() {
-    std::vector<std::unique_ptr<tsound>> records;
-    if (ownership_ == OwnsRecords) {
-        records.reserve(items_.size());
-        for (tsound* sound : items_)
-            records.emplace_back(sound);
-    }
-    items_.clear();
-    return records;
-}
+std::vector<TSoundRef> TSoundList::TakeRecords() { return std::exchange(items_, {}); }
 
 void TSoundList::SortByDescription() {
     QCollator collator;
     collator.setCaseSensitivity(Qt::CaseSensitive);
     // Lists usually arrive in order already (a folder scan sorts by path, a rebuild follows an
     // earlier sort); one pass of compares is a tenth of the cost of building sort keys.
-    const auto before = [&](const tsound* a, const tsound* b) {
+    const auto before = [&](const TSoundRef& a, const TSoundRef& b) {
         return collator.compare(a->Description, b->Description) < 0;
     };
     if (std::is_sorted(items_.begin(), items_.end(), before))

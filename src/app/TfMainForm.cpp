@@ -16,7 +16,7 @@
 #include "cdimport/TCdImportController.h"
 #include "cdimport/TJobHandler.h"
 #include "cdimport/TfrCdimport.h"
-#include "naming/LoadFolder.h"
+#include "naming/TFolderLoader.h"
 #include "naming/NameBuilders.h"
 #include "naming/OutputPaths.h"
 #include "naming/TfFilename.h"
@@ -90,6 +90,7 @@ void TfMainForm::FormCreate(ICdDriveList* drives) {
     CreatePlayer();
     CreateCompanionLink();
     connect(frOptions_->cmbDrive, &TDriveBox::PopupAboutToShow, this, &TfMainForm::ListDrivesAgain);
+    CreateFolderListing();
     listChangeTimer_ = new QTimer(this);
     listChangeTimer_->setInterval(1000);
     ConnectShowingErrors(listChangeTimer_, &QTimer::timeout, this, &TfMainForm::ListChangeTimerTimer);
@@ -331,6 +332,9 @@ void TfMainForm::PressModeButton(const char* actionName) {
 }
 
 void TfMainForm::ShowImportMode() {
+    // A new disc would replace the list that work still uses; the button is disabled then.
+    if (!importMode_ && !MayReplaceList())
+        return;
     frRename_->hide();
     folderColumn_->hide();
     frOptions_->hide();
@@ -338,12 +342,15 @@ void TfMainForm::ShowImportMode() {
     PressModeButton("acRipMode");
     if (!importMode_) {
         importMode_ = true;
+        folderLoader_->Abandon();
         LoadDisc();
     }
     ShowDriveState();
 }
 
 void TfMainForm::ShowRenameMode() {
+    if (importMode_ && !MayReplaceList())
+        return;
     frCdimport_->hide();
     frOptions_->hide();
     frRename_->show();
@@ -375,6 +382,9 @@ void TfMainForm::acViewOptionsExecute() {
 
 void TfMainForm::SetBusy(bool busy) {
     busy_ = busy;
+    // Their shortcuts too: F1/F2 during an import would replace the list it works on.
+    for (const char* name : modeActions)
+        Action(name)->setEnabled(!busy);
     EnableListItems(!busy);
     workPanel_->setVisible(busy);
     leftColumn_->setVisible(!busy);
@@ -406,9 +416,12 @@ void TfMainForm::ListChangeTimerTimer() {
 void TfMainForm::StartCdDriveTimer() { cdDriveTimer_->start(); }
 
 void TfMainForm::CdDriveTimerTimer() {
-    if (!busy_ && !frOptions_->HasDrives())
+    // A disc change empties the list: never while anything works on it or a question is open.
+    if (WorkState() != EWorkState::Idle)
+        return;
+    if (!frOptions_->HasDrives())
         ListDrivesAgain();
-    if (!started_ || !importMode_ || busy_)
+    if (!started_ || !importMode_)
         return;
     if (importController_)
         importController_->CdDriveTimerTimer();
@@ -436,53 +449,6 @@ void TfMainForm::LoadDisc() {
         return; // settings loaded during start-up must not read the disc yet
     if (importController_)
         importController_->ReadDiscNow();
-}
-
-void TfMainForm::ListCurrentFolder() {
-    if (importMode_)
-        return;
-    // While a long folder is read the window handles its events; a folder chosen meanwhile (the
-    // tree moves on when the folder being read is removed) is listed once this read has ended.
-    if (listingFolder_) {
-        folderChosenMeanwhile_ = true;
-        return;
-    }
-    listingFolder_ = true;
-    try {
-        do {
-            folderChosenMeanwhile_ = false;
-            ListFolderNow();
-        } while (folderChosenMeanwhile_ && !importMode_);
-    } catch (...) {
-        listingFolder_ = false;
-        throw;
-    }
-    listingFolder_ = false;
-}
-
-void TfMainForm::ListFolderNow() {
-    // The view drops its rows when the list is emptied and rebuilds them when it is filled;
-    // a long folder shows its count growing meanwhile, and its rows before the new names,
-    // which follow a moment later.
-    TFolderLoadEvents events;
-    events.listChanged = [this] {
-        soundList_->RefreshList();
-        if (sounds_.Count() >= int(FolderLoadStep))
-            QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
-    };
-    events.progress = [this](int listed) { ShowFolderProgress(listed); };
-    events.namesBuilt = [this] { RepaintList(); };
-    folderProgressClock_.invalidate();
-    LoadFolder(currentFolder_, sounds_, RenameNaming, frRename_->chkDoRename->isChecked(), events);
-}
-
-void TfMainForm::ShowFolderProgress(int listed) {
-    // Repaints (no clicks or keys: they wait for the list) a few times a second.
-    if (folderProgressClock_.isValid() && folderProgressClock_.elapsed() < 40)
-        return;
-    lblCount_->setText(QString("Folder contains %1 sounds").arg(listed));
-    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
-    folderProgressClock_.start();
 }
 
 void TfMainForm::RecomputeImportNames() {
@@ -524,7 +490,7 @@ QString TfMainForm::FirstOutputFolder() const {
 
 void TfMainForm::FolderTreeChange(const QString& folder) {
     treeFollower_->Stop(); // the user's own choice: the tree stays where the user put it
-    currentFolder_ = folder;
+    currentFolder_ = folder; // listed now, or once the work on the list has ended
     ListCurrentFolder();
 }
 
@@ -571,6 +537,7 @@ void TfMainForm::SaveHistories() {
 
 void TfMainForm::closeEvent(QCloseEvent* event) {
     StopImportForClose(); // nothing may go while a rip or conversion still uses it
+    folderLoader_->Abandon();
     // Each write reports its own failure; the window closes all the same.
     RunShowingErrors(
         [this] { SaveSettings(programFolder_ + "/" + settingsFileName, TSettingsSections::All()); });

@@ -2,6 +2,7 @@
 
 #include "app/TSettingsSections.h"
 #include "app/TSoundList.h"
+#include "app/TWorkState.h"
 #include "cdimport/TOutputFormat.h"
 #include "naming/TFileNameOptions.h"
 
@@ -11,6 +12,7 @@
 #include <functional>
 #include <map>
 #include <memory>
+#include <thread>
 
 class ICdDriveList;
 class QAction;
@@ -30,6 +32,7 @@ class TCDripperList;
 class TCustomBitButton;
 class TDescriptionEditing;
 class TFolderTreeFollower;
+class TFolderLoader;
 class TSoundListContextMenu;
 class TTitleStrip;
 class TfNewPreset;
@@ -66,7 +69,8 @@ public:
     void ShowImportMode();
     void ShowRenameMode();
     // Files or folders given on the command line (or to a later copy): the folder of the first
-    // one that exists is listed in rename/tag mode. Nothing happens while an import runs.
+    // one that exists is listed in rename/tag mode. While work runs on the list this waits
+    // until the work has ended (the latest request wins).
     void OpenPaths(const QStringList& paths);
     void acViewOptionsExecute();
     void SetBusy(bool busy);
@@ -81,6 +85,12 @@ public:
     // State of the controller.
     bool ImportMode() const { return importMode_; }
     bool Busy() const { return busy_; }
+    // What works on the list now. Whatever would replace or empty the list (a mode switch, a
+    // new folder, "Open with", a new disc) waits while this is not Idle; a folder being
+    // listed is the one exception: a newer request takes over from it.
+    EWorkState WorkState() const;
+    // A folder is being listed on a worker.
+    bool ListingFolder() const;
     bool Started() const { return started_; }
     QString CurrentFolder() const { return currentFolder_; }
     TSoundList& Sounds() { return sounds_; }
@@ -200,9 +210,17 @@ private:
     void DrivesListed(const QStringList& lines);
     void ShowDriveState();
     void FolderTreeChange(const QString& folder);
-    void ListFolderNow();
-    // The count line while a long folder is read, repainted between steps.
+    // The folder listing on a worker and the requests that wait for work to end
+    // (TfMainFormWork.cpp).
+    void CreateFolderListing();
+    // The worker's records arrive: they become the list.
+    void FolderLoaded(const std::shared_ptr<TSoundList>& loaded, const QString& error);
     void ShowFolderProgress(int listed);
+    // Empties the list; the records nobody else holds are released on a thread of their own.
+    void ReleaseRecords();
+    bool MayReplaceList() const;
+    // A request that had to wait for the work to end is carried out once it has.
+    void PendingTimerTimer();
     void SelectFolderInTree(const QString& folder);
 
     void FillPresetBox();
@@ -267,9 +285,11 @@ private:
     ICdDriveList* drives_ = nullptr;
     QLabel* lblNoDrives_ = nullptr;
     QString pressedModeButton_;
-    QElapsedTimer folderProgressClock_;
-    bool listingFolder_ = false;
-    bool folderChosenMeanwhile_ = false;
+    TFolderLoader* folderLoader_ = nullptr;
+    std::jthread releaseThread_;
+    QTimer* pendingTimer_ = nullptr;
+    QStringList pendingOpen_;
+    bool folderPending_ = false;
     TFolderTreeFollower* treeFollower_ = nullptr; // keeps the program's choice in view
     bool selectingFolder_ = false; // the program, not the user, moves the tree's selection
     TMetadataServices* services_ = nullptr;

@@ -32,7 +32,7 @@ void TfMainForm::CreateCompanionLink() {
 void TfMainForm::acSendToSdxExecute() {
     // In the import mode these are the computed output paths, whether the files exist yet or not.
     QStringList paths;
-    for (const tsound* sound : soundList_->MarkedSounds())
+    for (const TSoundRef& sound : soundList_->MarkedSounds())
         paths.append(sound->path);
     sonaphorLink_->Link().SendToCompanion(paths, TCompanionLink::Executable(frOptions_->lblSDXdir->text()));
 }

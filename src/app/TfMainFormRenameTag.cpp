@@ -27,16 +27,3 @@ void TfMainForm::CreateRenameTagTools() {
     ConnectShowingErrors(Action("acEditTagsAll"), triggered, tagEditing_, &TTagEditing::EditAllTags);
     ConnectShowingErrors(Action("acTagSelected"), triggered, tagEditing_, &TTagEditing::EditSelectedTags);
 }
-
-void TfMainForm::OpenPaths(const QStringList& paths) {
-    if (busy_)
-        return;
-    for (const QString& path : paths) {
-        const QFileInfo info(path);
-        if (!info.exists())
-            continue;
-        ShowRenameMode();
-        ApplyLastFolder(info.isDir() ? info.absoluteFilePath() : info.absolutePath());
-        return;
-    }
-}

@@ -1,12 +1,14 @@
 #pragma once
 
 #include "app/SoundTypes.h"
+#include "app/TSoundRef.h"
 #include "app/TmyID3tag.h"
 
 #include <QString>
 
 // One sound: a track of the disc in the drive or an audio file of the chosen folder.
-// A plain record; whether it is marked is the list row's state, not a field here.
+// A plain record; whether it is marked is the list row's state, not a field here. Who owns it
+// is written down in TSoundRef.h.
 class tsound {
 public:
     virtual ~tsound() = default;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/TSoundRef.h"
 #include "cdimport/ICdDrives.h"
 #include "cdimport/TOutputFormat.h"
 #include "naming/TFileNameOptions.h"
@@ -7,7 +8,6 @@
 #include <QList>
 #include <QString>
 
-class tsound;
 struct TImportProgress;
 
 // The panel's state when an import starts: the tab in use, its tag boxes and fields, and the
@@ -54,7 +54,7 @@ public:
     virtual TLookupOptions LookupOptions() const = 0;
 
     // The marked sounds in list order.
-    virtual QList<tsound*> MarkedSounds() const = 0;
+    virtual QList<TSoundRef> MarkedSounds() const = 0;
     virtual void MarkAll() = 0;
     virtual void ScrollToTop() = 0;
     // Adds the fields of the tab in use to its suggestion history.
@@ -66,6 +66,9 @@ public:
     virtual void ShowProgress(const TImportProgress& progress) = 0;
     // After each rip: the rows' states changed.
     virtual void RipProgressed() = 0;
+    // Cancel was taken, but the rip or conversion that ran still finishes its file: the window
+    // stays busy and says so.
+    virtual void ImportFinishing() = 0;
     // All work has ended or was cancelled: back to browsing.
     virtual void ImportEnded() = 0;
 };

@@ -17,6 +17,8 @@ public:
     virtual void FillFromDatabase(int dbId) = 0;
     // The database entry chosen for this disc; -1 for none.
     virtual int ChosenDbId() const = 0;
+    // The reports back to the database are sent in the background: they return at once, so
+    // that a slow or unreachable server never holds up the import that sends them.
     virtual void LinkDisc(int dbId, const QString& discId) = 0;
     virtual void AddDisc(const QString& publisher, const QString& series, const QString& cd,
                          const QString& discId, const QStringList& descriptions) = 0;

@@ -88,8 +88,9 @@ void TCdImportController::LoadDisc(const TDiscRead& disc) {
         sound->LengthSek = float(disc.Lengths.value(i, -1));
         sound->ID3.Track = QString::asprintf("%.2d", i + 1);
         sound->Status = ssCdTrack;
-        discTracks_.append(sound.get());
-        sounds_.Add(std::move(sound));
+        TSoundRef track(std::move(sound));
+        discTracks_.append(track);
+        sounds_.Add(std::move(track));
     }
     panel_.DiscListed(!disc.TrackNames.isEmpty());
     cd_.SetDiscLoaded(true);
@@ -103,7 +104,7 @@ void TCdImportController::ApplyCdText(const TCdText& text) {
         return;
     for (int i = 0; i < discTracks_.size() && i < text.TrackTitles.size(); ++i) {
         if (!text.TrackTitles[i].isEmpty())
-            const_cast<tsound*>(discTracks_[i])->Description = text.TrackTitles[i];
+            discTracks_[i]->Description = text.TrackTitles[i];
     }
     panel_.TakeCdText(text);
     panel_.DescriptionsChanged();
@@ -143,7 +144,7 @@ bool TCdImportController::acRipSelectedExecute() {
     if (Running())
         return false;
     panel_.ScrollToTop();
-    const QList<tsound*> marked = panel_.MarkedSounds();
+    const QList<TSoundRef> marked = panel_.MarkedSounds();
     if (marked.isEmpty()) {
         UserMessages().ShowMessage(nothingMarked);
         return false;
@@ -164,26 +165,37 @@ bool TCdImportController::acRipSelectedExecute() {
     // The names follow the latest edits, even those the refresh timer has not reached yet.
     BuildImportNames(sounds_, request.Naming, request.ShortCount, request.Format.AudioFormat);
     BuildOutputPaths(sounds_, request.Naming, request.OutputRoot);
-    if (!CheckOutputFolders(marked, request.OutputRoot) || !ConfirmOverwrite(marked))
+    if (!CheckOutputFolders(marked, request.OutputRoot))
         return false;
+    if (const int existing = ExistingOutputs(marked); existing > 0) {
+        if (!UserMessages().AskYesNo(OverwriteQuestion(existing)))
+            return false;
+        // The question's event loop ran timers and queued calls: if the list was replaced
+        // meanwhile (the window refuses that, but a second line of defence costs nothing),
+        // the answer was about tracks that are no longer there.
+        for (const TSoundRef& sound : marked)
+            if (sounds_.IndexOf(sound.get()) < 0 || Running())
+                return false;
+    }
     jobs_.ResetJobs();
     jobs_.SetOutputFormat(request.Format);
     for (tsound* sound : sounds_)
         sound->Status = ssCdTrack;
     QueueJobs(marked);
     running_ = true;
+    cancelled_ = false;
     stoppedRipPath_.clear();
     panel_.ImportStarted();
     panel_.ShowProgress(Progress());
-    QCoreApplication::processEvents();
-    ReportToDatabase(request);
     jobs_.StartJobs();
+    // Sent in the background: the rip has already begun and never waits for the server.
+    ReportToDatabase(request);
     return true;
 }
 
-bool TCdImportController::CheckOutputFolders(const QList<tsound*>& marked, const QString& root) {
+bool TCdImportController::CheckOutputFolders(const QList<TSoundRef>& marked, const QString& root) {
     QSet<QString> folders;
-    for (const tsound* sound : marked)
+    for (const TSoundRef& sound : marked)
         folders.insert(QFileInfo(sound->path).path());
     for (const QString& folder : folders) {
         if (!QDir().mkpath(folder) || !QFileInfo(folder).isDir()) {
@@ -198,26 +210,28 @@ QString TCdImportController::OverwriteQuestion(int existing) {
     return QString("%1 files already exist in the output folder. Overwrite them?").arg(existing);
 }
 
-bool TCdImportController::ConfirmOverwrite(const QList<tsound*>& marked) {
+int TCdImportController::ExistingOutputs(const QList<TSoundRef>& marked) const {
     int existing = 0;
-    for (const tsound* sound : marked)
+    for (const TSoundRef& sound : marked)
         existing += QFileInfo::exists(sound->path) ? 1 : 0;
-    return existing == 0 || UserMessages().AskYesNo(OverwriteQuestion(existing));
+    return existing;
 }
 
-void TCdImportController::QueueJobs(const QList<tsound*>& marked) {
-    for (tsound* sound : marked) {
+void TCdImportController::QueueJobs(const QList<TSoundRef>& marked) {
+    for (const TSoundRef& sound : marked) {
         if (sound->XMLdata.isEmpty())
             MakeDefaultIxml(*sound);
         ExpandTemplates(*sound);
-        jobs_.AddRipJob(sound, TrackOf(sound));
+        jobs_.AddRipJob(sound, TrackOf(sound.get()));
     }
     ripJobs_ = int(marked.size());
 }
 
 int TCdImportController::TrackOf(const tsound* sound) const {
-    const int track = int(discTracks_.indexOf(sound));
-    return track >= 0 ? track : sounds_.IndexOf(sound);
+    for (int track = 0; track < discTracks_.size(); ++track)
+        if (discTracks_[track].get() == sound)
+            return track;
+    return sounds_.IndexOf(sound);
 }
 
 void TCdImportController::ReportToDatabase(const TImportRequest& request) {
@@ -257,6 +271,7 @@ bool TCdImportController::RipPaintTimerTimer() {
 void TCdImportController::btnCancelClick() {
     if (!Running())
         return;
+    cancelled_ = true;
     // A WAV rip writes under its final name: what it leaves when stopped is no whole track.
     if (const TsdxJob* job = jobs_.CurrentRipJob();
         job && jobs_.RipInProgress() && job->ripPath == job->sound->path)
@@ -278,10 +293,13 @@ void TCdImportController::StopForClose() {
 }
 
 void TCdImportController::JobsFinished() {
-    panel_.ImportEnded();
-    // After a cancel the stopped rip and a running conversion still end later.
-    if (jobs_.RipInProgress() || jobs_.ConversionRunning())
+    // After a cancel the stopped rip and a running conversion still end later; until then
+    // they work on their sounds and files, and the window stays busy.
+    if (jobs_.RipInProgress() || jobs_.ConversionRunning()) {
+        panel_.ImportFinishing();
         return;
+    }
+    panel_.ImportEnded();
     RemoveStoppedRip();
     if (!running_)
         return;

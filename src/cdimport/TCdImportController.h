@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/TSoundRef.h"
 #include "cdimport/TDiscRead.h"
 #include "cdimport/TImportProgress.h"
 
@@ -46,6 +47,8 @@ public:
 
     // From a start until the last rip or conversion of that import has ended.
     bool Running() const;
+    // Running after Cancel: the rip or conversion that was running still finishes its file.
+    bool Finishing() const { return cancelled_ && Running(); }
     // Before the window closes: stops the rip at its next block, waits for a running
     // conversion, and removes the file the stopped rip was writing.
     void StopForClose();
@@ -56,9 +59,9 @@ private:
     void DiscLookedAt(const TDiscRead& disc);
     void ApplyCdText(const TCdText& text);
     void RunNewDiscLookups();
-    bool CheckOutputFolders(const QList<tsound*>& marked, const QString& root);
-    bool ConfirmOverwrite(const QList<tsound*>& marked);
-    void QueueJobs(const QList<tsound*>& marked);
+    bool CheckOutputFolders(const QList<TSoundRef>& marked, const QString& root);
+    int ExistingOutputs(const QList<TSoundRef>& marked) const;
+    void QueueJobs(const QList<TSoundRef>& marked);
     void ReportToDatabase(const TImportRequest& request);
     int TrackOf(const tsound* sound) const;
     void JobsFinished();
@@ -71,9 +74,10 @@ private:
     ICdImportPanel& panel_;
     IDiscLookups& lookups_;
     QString discId_;
-    QList<const tsound*> discTracks_; // in track order, whatever order the list shows
+    QList<TSoundRef> discTracks_; // in track order, whatever order the list shows
     bool readForced_ = false;
     bool running_ = false;
+    bool cancelled_ = false;
     int ripJobs_ = 0;
     QString stoppedRipPath_; // the final name a cancelled rip was writing into
 };

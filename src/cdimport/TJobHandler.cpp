@@ -47,10 +47,10 @@ void TJobHandler::SetOutputFormat(const TOutputFormat& format) {
                      (format.SampleRate != cdSampleRate || format.BitDepth != cdBitDepth);
 }
 
-void TJobHandler::AddRipJob(tsound* sound, int track) {
-    ripQueue_.Add(std::make_shared<TsdxJob>(TsdxJob{jkRip, jsWaiting, sound, track}));
+void TJobHandler::AddRipJob(TSoundRef sound, int track) {
     sound->Comment = "Waiting..";
     sound->Status = ssWaiting;
+    ripQueue_.Add(std::make_shared<TsdxJob>(TsdxJob{jkRip, jsWaiting, std::move(sound), track}));
 }
 
 void TJobHandler::StartJobs() {
@@ -137,7 +137,7 @@ void TJobHandler::RipDoneStep() {
     if (encodeMp3_ || needsResample_) {
         sound.Status = ssNeedConvert;
         conversionQueue_.Add(std::make_shared<TsdxJob>(TsdxJob{
-            needsResample_ ? jkResample : jkEncodeMp3, jsWaiting, &sound, job->track, job->ripPath}));
+            needsResample_ ? jkResample : jkEncodeMp3, jsWaiting, job->sound, job->track, job->ripPath}));
         StartNextConversion();
     } else {
         sound.Status = ssDone;

@@ -11,8 +11,6 @@
 
 #include <memory>
 
-class tsound;
-
 // Carries out an import: rips the queued tracks one after another, tags each WAV at CD format
 // at once, and hands any other format to the resampler or the MP3 encoder, which convert one
 // file at a time in the background while the next track is ripped. Sets every sound's state for
@@ -38,8 +36,8 @@ public:
 
     void ResetJobs();
     void SetOutputFormat(const TOutputFormat& format);
-    // The sound (owned by the sound list) shows "Waiting.." and ssWaiting.
-    void AddRipJob(tsound* sound, int track);
+    // The sound shows "Waiting.." and ssWaiting; the job keeps it until the work is over.
+    void AddRipJob(TSoundRef sound, int track);
     void StartJobs();
     // Rips left: ssCdTrack; conversions waiting or running: sserror; work done: ssnormal.
     // The running rip stops at its next block; a running conversion still finishes its file.

@@ -7,7 +7,9 @@
 
 // How a delivery attempt ended.
 struct TDeliveryAnswer {
-    enum class TKind { Delivered, NotListening, Broken };
+    // TimedOut: connected, but the message was not taken within the attempt's time limit (a
+    // companion that hangs or never reads).
+    enum class TKind { Delivered, NotListening, Broken, TimedOut };
     TKind Kind = TKind::NotListening;
     QString Reason; // for Broken: why the message did not get through
 };

@@ -37,6 +37,8 @@ void TCompanionLink::SendToCompanion(const QStringList& paths, const QString& ex
 void TCompanionLink::FirstAnswer(const TDeliveryAnswer& answer) {
     if (answer.Kind == TDeliveryAnswer::TKind::NotListening)
         return StartCompanion();
+    if (answer.Kind == TDeliveryAnswer::TKind::TimedOut)
+        return Finish(TResult::Error(NotRunningText));
     if (answer.Kind == TDeliveryAnswer::TKind::Broken)
         return Finish(TResult::Error(QString("Sonaphor did not take the sounds: %1").arg(answer.Reason)));
     Finish(TResult::Ok());

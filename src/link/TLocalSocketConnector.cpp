@@ -18,6 +18,9 @@ public:
         connect(socket_, &QLocalSocket::errorOccurred, this, &TDeliveryAttempt::Failed);
         // Queued, so that an answer never arrives inside Deliver.
         QTimer::singleShot(0, this, [this, serverName] { socket_->connectToServer(serverName); });
+        // A companion that accepts and never reads would hold every later send in this one.
+        QTimer::singleShot(TLocalSocketConnector::AttemptLimit, this,
+                           [this] { Answer({TDeliveryAnswer::TKind::TimedOut, {}}); });
     }
 
 private:
@@ -48,6 +51,8 @@ private:
             answered_ = nullptr;
             answered(answer);
         }
+        if (answer.Kind == TDeliveryAnswer::TKind::TimedOut)
+            socket_->abort(); // drop what the companion never took
         deleteLater();
     }
 

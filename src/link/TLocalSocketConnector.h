@@ -11,6 +11,8 @@ class TLocalSocketConnector : public QObject, public ICompanionConnector {
     Q_OBJECT
 public:
     static constexpr const char* CompanionServerName = "Sonaphor";
+    // How long one attempt may take from connecting to the last byte written (milliseconds).
+    static constexpr int AttemptLimit = 5000;
 
     explicit TLocalSocketConnector(const QString& serverName = CompanionServerName,
                                    QObject* parent = nullptr);

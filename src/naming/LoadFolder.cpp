@@ -135,7 +135,7 @@ void LoadFolder(const QString& folder, TSoundList& sounds, const TFileNameOption
         listing.emplace(folder);
     // The list is empty at once; the old records, which take as long to release as the folder
     // to read when there are 100,000, go once the new rows are shown, on a thread of their own.
-    std::vector<std::unique_ptr<tsound>> previous = sounds.TakeRecords();
+    std::vector<TSoundRef> previous = sounds.TakeRecords();
     if (events.listChanged)
         events.listChanged();
     if (!listing)

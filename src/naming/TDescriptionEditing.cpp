@@ -1,6 +1,7 @@
 #include "naming/TDescriptionEditing.h"
 
 #include "app/TfMainForm.h"
+#include "app/TWorkState.h"
 #include "app/tsound.h"
 #include "cdimport/TfrCdimport.h"
 #include "naming/DescriptionTools.h"
@@ -32,7 +33,12 @@ void TDescriptionEditing::RebuildNames() {
 void TDescriptionEditing::EditAllDescriptions() {
     TSoundList& sounds = form_.Sounds();
     QStringList lines = DescriptionLines(sounds);
-    if (editor_->Edit(lines))
+    bool edited = false;
+    {
+        const TModalScope open; // the lines belong to this list: it must stay while they are edited
+        edited = editor_->Edit(lines);
+    }
+    if (edited)
         SetDescriptions(sounds, lines);
     // Also after "Cancel": the titles follow the descriptions either way.
     SyncTitlesFromDescriptions(sounds, SfxTabActive());
@@ -44,10 +50,15 @@ void TDescriptionEditing::EditDescription() {
     if (list->SelectedItems().empty())
         return;
     const int row = list->SelectedItems().front();
-    tsound* sound = list->Sound(row);
+    const TSoundRef sound = list->SoundRef(row);
     TfEditDescription dialog(&form_);
     QString description = sound->Description;
-    if (dialog.Edit(row, description))
+    bool edited = false;
+    {
+        const TModalScope open;
+        edited = dialog.Edit(row, description);
+    }
+    if (edited)
         sound->Description = description;
     RebuildNames();
 }

@@ -1,5 +1,8 @@
 #include "naming/TRenameBatch.h"
 
+#include <QScopeGuard>
+#include <utility>
+
 #include "app/THistoryList.h"
 #include "app/TSoundList.h"
 #include "app/tsound.h"
@@ -27,6 +30,8 @@ void TRenameBatch::BroadcastTagChanged() {
 }
 
 TBatchReport TRenameBatch::RunBatch(const std::vector<int>& rows, const TPanelValues& panel) {
+    const bool wasRunning = std::exchange(running_, true);
+    const auto stopped = qScopeGuard([this, wasRunning] { running_ = wasRunning; });
     TRenameTagBatch batch(sounds_, rows, panel, Folder(), journalPath_);
     Run(batch);
     ListChanged();
@@ -66,6 +71,8 @@ TBatchReport TRenameBatch::ProcessMarked(const std::vector<int>& rows) {
     }
     const TPanelValues panel = Panel();
     LearnHistories(panel);
+    const bool wasRunning = std::exchange(running_, true);
+    const auto stopped = qScopeGuard([this, wasRunning] { running_ = wasRunning; });
     const TBatchReport report = RunBatch(rows, panel);
     ShowReport(report);
     for (tsound* sound : sounds_)

@@ -56,6 +56,8 @@ public:
     TUndoReport UndoLastRenameBatch();
 
     QString JournalPath() const { return journalPath_; }
+    // A batch runs (between repaints) or its report is shown: the list must stay as it is.
+    bool Running() const { return running_; }
 
 private:
     TBatchReport RunBatch(const std::vector<int>& rows, const TPanelValues& panel);
@@ -64,4 +66,5 @@ private:
     TSoundList& sounds_;
     const TFileNameOptions& naming_;
     QString journalPath_;
+    bool running_ = false;
 };

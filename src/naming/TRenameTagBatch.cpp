@@ -28,7 +28,7 @@ TRenameTagBatch::TRenameTagBatch(TSoundList& sounds, std::vector<int> rows,
     for (int row : rows) {
         if (row < 0 || row >= sounds.Count())
             continue;
-        tsound* sound = sounds.Items(row);
+        const TSoundRef& sound = sounds.Ref(row);
         rows_.push_back({sound, NameOnDisk(*sound), false, {}});
     }
     tagger_.WriteID3 = panel.DoID3;

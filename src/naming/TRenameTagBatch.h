@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/TSoundRef.h"
 #include "naming/TBatchReport.h"
 #include "naming/TPanelValues.h"
 #include "naming/TRenameJournal.h"
@@ -39,7 +40,7 @@ public:
 private:
     enum class Phase { Renaming, Tagging, Finished };
     struct TRow {
-        tsound* Sound = nullptr;
+        TSoundRef Sound; // the batch keeps it, whatever becomes of the list meanwhile
         QString NameOnDisk; // for the report: the name the file had when the batch began
         bool Handled = false;
         QStringList Failures;

@@ -6,9 +6,14 @@
 #include <QObject>
 #include <QPointer>
 
+#include <functional>
 #include <memory>
+#include <thread>
+#include <vector>
 
 class IConnectionCheck;
+struct THttpRequest;
+class TResult;
 class IHttpClient;
 class IProgramStarter;
 class IUrlOpener;
@@ -30,6 +35,9 @@ public:
     TfSFXdb& SfxDb() { return *sfxDb_; }
     THelpMenu& HelpMenu() { return *helpMenu_; }
     TCdImportLookups& CdImportLookups() { return *lookups_; }
+    // Sends `request` on a thread of its own and hands its outcome to `done` on the GUI thread,
+    // unless these services are gone by then. For reports nobody waits for.
+    void SendInBackground(const THttpRequest& request, std::function<void(const TResult&)> done);
 
 private:
     QString FreeDbHost() const;
@@ -38,6 +46,8 @@ private:
 
     TfMainForm& form_;
     std::shared_ptr<IHttpClient> http_;
+    std::shared_ptr<IHttpClient> backgroundHttp_; // never waits in the GUI thread
+    std::vector<std::thread> backgroundSends_;    // joined when the services go
     std::unique_ptr<IConnectionCheck> connection_;
     std::unique_ptr<IUrlOpener> opener_;
     std::unique_ptr<IProgramStarter> starter_;

@@ -180,18 +180,34 @@ bool TSfxDbClient::FindDbIdForDisc(const QString& discId, int& dbId) {
 }
 
 TResult TSfxDbClient::LinkDisc(int dbId, const QString& discId) {
-    if (!HasServer())
+    const std::optional<THttpRequest> request = LinkDiscRequest(dbId, discId);
+    if (!request)
         return TResult::Error(NoServerMessage);
-    QByteArray answer;
-    return Fetch(Url("UpdateCDDBid.asp") + "?CDDBid=" + UrlQueryValue(DiscKey(discId)) +
-                     "&ID=" + QByteArray::number(dbId),
-                 answer);
+    return http_.Send(*request).Outcome;
 }
 
 TResult TSfxDbClient::AddDisc(const QString& producer, const QString& series, const QString& cd,
                               const QString& discId, const QStringList& trackNames) {
-    if (!HasServer())
+    const std::optional<THttpRequest> request =
+        AddDiscRequest(producer, series, cd, discId, trackNames);
+    if (!request)
         return TResult::Error(NoServerMessage);
+    return http_.Send(*request).Outcome;
+}
+
+std::optional<THttpRequest> TSfxDbClient::LinkDiscRequest(int dbId, const QString& discId) const {
+    if (!HasServer())
+        return std::nullopt;
+    return ServiceRequest(Url("UpdateCDDBid.asp") + "?CDDBid=" + UrlQueryValue(DiscKey(discId)) +
+                          "&ID=" + QByteArray::number(dbId));
+}
+
+std::optional<THttpRequest> TSfxDbClient::AddDiscRequest(const QString& producer,
+                                                         const QString& series, const QString& cd,
+                                                         const QString& discId,
+                                                         const QStringList& trackNames) const {
+    if (!HasServer())
+        return std::nullopt;
     QByteArray tracks;
     for (const QString& name : trackNames)
         tracks += name.toUtf8() + "\r\n";
@@ -205,7 +221,7 @@ TResult TSfxDbClient::AddDisc(const QString& producer, const QString& series, co
                              {"CDid", DiscKey(discId)},
                              {"Lang", "English"},
                              {"Tracks", tracks}});
-    return http_.Send(request).Outcome;
+    return request;
 }
 
 void TSfxDbClient::ResetSelection() {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/TResult.h"
+#include "services/IHttpClient.h"
 #include "services/TSfxDbDocument.h"
 #include "services/TSfxDbTree.h"
 
@@ -49,6 +50,12 @@ public:
     TResult LinkDisc(int dbId, const QString& discId);
     TResult AddDisc(const QString& producer, const QString& series, const QString& cd,
                     const QString& discId, const QStringList& trackNames);
+    // The requests of the two reports, to be sent elsewhere (in the background); none without
+    // a server.
+    std::optional<THttpRequest> LinkDiscRequest(int dbId, const QString& discId) const;
+    std::optional<THttpRequest> AddDiscRequest(const QString& producer, const QString& series,
+                                               const QString& cd, const QString& discId,
+                                               const QStringList& trackNames) const;
     // Forgets the chosen CD (all but the producer).
     void ResetSelection();
 

@@ -50,7 +50,7 @@ TResult TPreviewPlayer::StartSelected(tsound* selected, int itemIndex) {
         return TResult::Ok();
     if (selected->Status == ssCdTrack) {
         cdPreview_ = true;
-        previewed_ = selected;
+        Preview(selected);
         selected->Status = ssplaying;
         // Without a sound output the track cannot play: say so rather than show a silent play.
         return cd_.PlayTrack(itemIndex) ? TResult::Ok() : TResult::Error(CantPlayText);
@@ -58,7 +58,7 @@ TResult TPreviewPlayer::StartSelected(tsound* selected, int itemIndex) {
     if (cdPreview_)
         cd_.StopPreview();
     cdPreview_ = false;
-    previewed_ = selected;
+    Preview(selected);
     selected->Status = ssplaying;
     return PlayFile(selected);
 }
@@ -163,10 +163,16 @@ void TPreviewPlayer::ShowEndOfTrack(bool importMode) {
     view_.TimeText = "00:00";
 }
 
+void TPreviewPlayer::Preview(tsound* sound) {
+    previewed_ = sound;
+    previewedRef_ = sounds_.RefOf(sound);
+}
+
 void TPreviewPlayer::ForgetSoundIfGone() {
-    if (!previewed_ || sounds_.IndexOf(previewed_) >= 0)
+    if (!previewed_ || (!previewedRef_.expired() && sounds_.IndexOf(previewed_) >= 0))
         return;
     previewed_ = nullptr;
+    previewedRef_.reset();
     if (cdPreview_)
         cd_.StopPreview();
     file_.reset();

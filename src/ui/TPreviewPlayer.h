@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/SoundTypes.h"
+#include "app/TSoundRef.h"
 #include "app/TResult.h"
 
 #include <QString>
@@ -62,6 +63,7 @@ private:
     static TSoundStatus RestingStatus(const tsound& sound, bool importMode);
     void PutDownPrevious(bool importMode);
     TResult StartSelected(tsound* selected, int itemIndex);
+    void Preview(tsound* sound);
     int FilePercent() const;
     void ShowEndOfTrack(bool importMode);
 
@@ -71,7 +73,10 @@ private:
     TFileOpener openFile_;
     std::unique_ptr<IAudioPlayer> file_;
     bool fileStreamMade_ = false;
+    // The record and a weak share of it: a record the list let go of, whose address a new
+    // record may take, is recognised as gone by the share, never by comparing addresses.
     tsound* previewed_ = nullptr;
+    TSoundWeakRef previewedRef_;
     bool cdPreview_ = false;
     int volumePosition_ = InitialVolume;
     TPlayerView view_;

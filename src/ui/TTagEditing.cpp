@@ -28,28 +28,27 @@ void TTagEditing::KeepGeometry(const TfTag& editor) {
     form_.TagY = editor.y();
 }
 
-bool TTagEditing::RunOn(const QList<tsound*>& sounds) {
+bool TTagEditing::RunOn(const QList<TSoundRef>& sounds) {
     TfTag editor(form_.ProgramFolder(), &form_);
-    for (tsound* sound : sounds)
+    for (const TSoundRef& sound : sounds)
         editor.Sounds.Add(sound);
     editor.LoadFromSounds();
     ApplyGeometry(editor);
+    const TModalScope open; // no new disc or folder while it edits these sounds
     const bool ok = RunEditor(editor);
     KeepGeometry(editor);
     return ok;
 }
 
 void TTagEditing::EditAllTags() {
-    QList<tsound*> sounds;
-    for (tsound* sound : form_.Sounds())
-        sounds.append(sound);
+    const QList<TSoundRef> sounds(form_.Sounds().Refs().begin(), form_.Sounds().Refs().end());
     if (RunOn(sounds) && !sounds.isEmpty())
         CopyBackIntoPanels(*sounds.first(), true);
     form_.SoundList()->InvalidateAll();
 }
 
 void TTagEditing::EditSelectedTags() {
-    const QList<tsound*> sounds = form_.SoundList()->SelectedSounds();
+    const QList<TSoundRef> sounds = form_.SoundList()->SelectedSounds();
     // Only an edit of every sound speaks for the whole folder or disc.
     if (RunOn(sounds) && !sounds.isEmpty() && sounds.size() == form_.Sounds().Count())
         CopyBackIntoPanels(*sounds.first(), false);

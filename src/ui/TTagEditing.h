@@ -1,5 +1,7 @@
 #pragma once
 
+#include "app/TSoundRef.h"
+
 #include <QObject>
 
 #include <functional>
@@ -25,7 +27,7 @@ public:
 
 private:
     // True on OK.
-    bool RunOn(const QList<tsound*>& sounds);
+    bool RunOn(const QList<TSoundRef>& sounds);
     void ApplyGeometry(TfTag& editor) const;
     void KeepGeometry(const TfTag& editor);
     void CopyBackIntoPanels(const tsound& first, bool allTags);

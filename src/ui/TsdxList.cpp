@@ -56,6 +56,8 @@ int TsdxList::Count() const { return model_->Count(); }
 
 tsound* TsdxList::Sound(int row) const { return model_->Sound(row); }
 
+TSoundRef TsdxList::SoundRef(int row) const { return model_->SoundRef(row); }
+
 void TsdxList::SetLayout(const tListLayout& layout) {
     layout_ = layout;
     SetColumnWidth(layout.ColumnWidth);
@@ -75,22 +77,22 @@ bool TsdxList::IsChecked(int row) const { return model_->IsChecked(row); }
 
 void TsdxList::SetChecked(int row, bool checked) { model_->SetChecked(row, checked); }
 
-QList<tsound*> TsdxList::MarkedSounds() const { return model_->CheckedSounds(); }
+QList<TSoundRef> TsdxList::MarkedSounds() const { return model_->CheckedSounds(); }
 
 bool TsdxList::IsSelected(int row) const {
     return selectionModel()->isSelected(model_->index(row));
 }
 
-QList<tsound*> TsdxList::SelectedSounds() const {
-    QList<tsound*> sounds;
+QList<TSoundRef> TsdxList::SelectedSounds() const {
+    QList<TSoundRef> sounds;
     sounds.reserve(qsizetype(selectionOrder_.size()));
     for (int row : selectionOrder_)
-        sounds.append(Sound(row));
+        sounds.append(SoundRef(row));
     return sounds;
 }
 
-tsound* TsdxList::FirstSelectedSound() const {
-    return selectionOrder_.empty() ? nullptr : Sound(selectionOrder_.front());
+TSoundRef TsdxList::FirstSelectedSound() const {
+    return selectionOrder_.empty() ? nullptr : SoundRef(selectionOrder_.front());
 }
 
 void TsdxList::AddToSelection(int row) {

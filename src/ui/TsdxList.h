@@ -33,6 +33,8 @@ public:
     void ClearItems();
     int Count() const;
     tsound* Sound(int row) const;
+    // A share of a row's record, for work that goes on after this call.
+    TSoundRef SoundRef(int row) const;
     TsdxListModel* Model() const { return model_; }
 
     const tListLayout& Layout() const { return layout_; }
@@ -48,13 +50,13 @@ public:
 
     bool IsChecked(int row) const;
     void SetChecked(int row, bool checked);
-    QList<tsound*> MarkedSounds() const;
+    QList<TSoundRef> MarkedSounds() const;
 
     bool IsSelected(int row) const;
     // Selected rows in the order they joined the selection.
     const std::vector<int>& SelectedItems() const { return selectionOrder_; }
-    QList<tsound*> SelectedSounds() const;
-    tsound* FirstSelectedSound() const;
+    QList<TSoundRef> SelectedSounds() const;
+    TSoundRef FirstSelectedSound() const;
     int AnchorIndex() const { return anchorIndex_; }
     void AddToSelection(int row);
     void RemoveFromSelection(int row);

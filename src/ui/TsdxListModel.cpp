@@ -16,7 +16,7 @@ void TsdxListModel::Rebuild(const TSoundList* sounds) {
         items_.resize(size_t(count));
         for (int row = 0; row < count; ++row) {
             TsdxListItem& item = items_[size_t(row)];
-            item.sound = sounds->Items(row);
+            item.sound = sounds->Ref(row);
             item.LastStatus = quint8(item.sound->Status);
             item.LastCopyCount = item.sound->CopyCount;
         }
@@ -45,8 +45,8 @@ void TsdxListModel::SetChecked(const std::vector<int>& rows, bool checked) {
     RowsChanged(*first, *last, {Qt::CheckStateRole});
 }
 
-QList<tsound*> TsdxListModel::CheckedSounds() const {
-    QList<tsound*> sounds;
+QList<TSoundRef> TsdxListModel::CheckedSounds() const {
+    QList<TSoundRef> sounds;
     for (const TsdxListItem& item : items_) {
         if (item.Checked)
             sounds.append(item.sound);
@@ -108,7 +108,7 @@ QVariant TsdxListModel::data(const QModelIndex& index, int role) const {
     case Qt::CheckStateRole:
         return item.Checked ? Qt::Checked : Qt::Unchecked;
     case SoundRole:
-        return QVariant::fromValue(static_cast<void*>(item.sound));
+        return QVariant::fromValue(static_cast<void*>(item.sound.get()));
     case ExpandedRole:
         return IsExpanded(index.row());
     default:

@@ -23,14 +23,15 @@ public:
     // start cleared.
     void Rebuild(const TSoundList* sounds);
     int Count() const { return int(items_.size()); }
-    tsound* Sound(int row) const { return items_.at(size_t(row)).sound; }
+    tsound* Sound(int row) const { return items_.at(size_t(row)).sound.get(); }
+    const TSoundRef& SoundRef(int row) const { return items_.at(size_t(row)).sound; }
     TsdxListItem& Item(int row) { return items_.at(size_t(row)); }
 
     bool IsChecked(int row) const { return items_.at(size_t(row)).Checked; }
     void SetChecked(int row, bool checked);
     void SetAllChecked(bool checked);
     void SetChecked(const std::vector<int>& rows, bool checked);
-    QList<tsound*> CheckedSounds() const;
+    QList<TSoundRef> CheckedSounds() const;
 
     bool IsExpanded(int row) const;
     void SetExpanded(int row, bool expanded);

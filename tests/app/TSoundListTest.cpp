@@ -56,22 +56,24 @@ TEST(TSoundList, OwningListReleasesRecordsReferringListNone) {
     EXPECT_EQ(main.Count(), 0);
 }
 
-TEST(TSoundList, TakeRecordsHandsAnOwningListsRecordsOver) {
+TEST(TSoundList, ARecordLivesAsLongAsAnyHolderKeepsItsShare) {
     liveRecords = 0;
     TSoundList main;
     for (int i = 0; i < 3; ++i)
         main.Add(MakeSound("s"));
-    TSoundList selection(TSoundList::RefersOnly);
-    selection.Add(main.Items(1));
-    EXPECT_TRUE(selection.TakeRecords().empty()); // a referring list owns nothing to hand over
-    EXPECT_EQ(selection.Count(), 0);
+    TSoundRef workedOn = main.Ref(1); // as a job, a batch row or an editor keeps it
+    TSoundWeakRef previewed = main.Ref(2);
     {
-        const std::vector<std::unique_ptr<tsound>> taken = main.TakeRecords();
+        const std::vector<TSoundRef> taken = main.TakeRecords();
         EXPECT_EQ(main.Count(), 0);
         EXPECT_EQ(taken.size(), 3u);
-        EXPECT_EQ(liveRecords, 3);
     }
-    EXPECT_EQ(liveRecords, 0); // released by the taker, once
+    EXPECT_EQ(liveRecords, 1); // the list let go; the worked-on record is still whole
+    EXPECT_TRUE(previewed.expired());
+    workedOn->Description = "still written safely";
+    EXPECT_EQ(main.IndexOf(workedOn.get()), -1); // and it is known not to be in the list
+    workedOn.reset();
+    EXPECT_EQ(liveRecords, 0);
 }
 
 TEST(TSoundList, SortByDescriptionUsesLocaleOrderAndKeepsTracks) {

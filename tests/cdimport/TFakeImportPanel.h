@@ -23,6 +23,7 @@ public:
     bool RipButtonsShown = false;
     int Started = 0;
     int Ended = 0;
+    int Finishing = 0;
     int RipSteps = 0;
     QStringList Remembered;
     TCdText TakenText;
@@ -42,10 +43,10 @@ public:
     void TakeCdText(const TCdText& text) override { TakenText = text; }
     void DescriptionsChanged() override {}
     TLookupOptions LookupOptions() const override { return Lookups; }
-    QList<tsound*> MarkedSounds() const override {
-        QList<tsound*> marked;
+    QList<TSoundRef> MarkedSounds() const override {
+        QList<TSoundRef> marked;
         for (int row : Marked)
-            marked.append(sounds_.Items(row));
+            marked.append(sounds_.Ref(row));
         return marked;
     }
     void MarkAll() override {
@@ -59,6 +60,7 @@ public:
     void ImportStarted() override { ++Started; }
     void ShowProgress(const TImportProgress& progress) override { Shown.append(progress); }
     void RipProgressed() override { ++RipSteps; }
+    void ImportFinishing() override { ++Finishing; }
     void ImportEnded() override { ++Ended; }
 
 private:

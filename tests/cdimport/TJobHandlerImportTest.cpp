@@ -1,3 +1,4 @@
+#include "common/BorrowedSound.h"
 #include "app/tsound.h"
 #include "cdimport/TCDcontrol.h"
 #include "cdimport/TCDcontrolRipper.h"
@@ -45,7 +46,7 @@ protected:
             sound->path = dir.File(QString("out/Track %1%2").arg(i + 1, 2, 10, QChar('0')).arg(extension));
             sound->Format = format.AudioFormat;
             sound->ID3.Title = QString("Tone %1").arg(i + 1);
-            handler->AddRipJob(sound.get(), i);
+            handler->AddRipJob(BorrowedSound(*sound), i);
             sounds.push_back(std::move(sound));
         }
         bool finished = false;

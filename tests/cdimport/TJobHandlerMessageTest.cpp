@@ -1,3 +1,4 @@
+#include "common/BorrowedSound.h"
 #include "app/tsound.h"
 #include "cdimport/TConversionStage.h"
 #include "cdimport/TFakeConversionStage.h"
@@ -79,7 +80,7 @@ TEST(TJobHandlerMessageTest, RipEndingWhileAConversionMessageIsShownIsNotTakenFo
         sounds.push_back(std::make_unique<tsound>());
         sounds.back()->path = dir.File(QString("Track %1.wav").arg(i + 1));
         sounds.back()->ID3.Title = "Rain";
-        handler.AddRipJob(sounds.back().get(), i);
+        handler.AddRipJob(BorrowedSound(*sounds.back()), i);
     }
     handler.StartJobs();
     ripper.EndRip(); // the first conversion starts, the second rip runs

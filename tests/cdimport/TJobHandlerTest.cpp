@@ -1,3 +1,4 @@
+#include "common/BorrowedSound.h"
 #include "app/tsound.h"
 #include "cdimport/TFakeConversionStage.h"
 #include "cdimport/TFakeRipper.h"
@@ -50,7 +51,7 @@ protected:
             sound->path = dir.File(QString("Track %1%2").arg(i + 1, 2, 10, QChar('0')).arg(extension));
             sound->Status = ssCdTrack;
             sound->ID3.Title = "Rain on a tin roof";
-            handler->AddRipJob(sound.get(), i);
+            handler->AddRipJob(BorrowedSound(*sound), i);
             sounds.push_back(std::move(sound));
         }
         trails.resize(count);

@@ -1,3 +1,4 @@
+#include "common/BorrowedSound.h"
 #include "app/tsound.h"
 #include "cdimport/RunStageJob.h"
 #include "cdimport/TFakeEncoderProgram.h"
@@ -52,7 +53,7 @@ protected:
     std::shared_ptr<TsdxJob> Job() {
         dir.Write("Track 01.mp3.rip.wav", ripped);
         return std::make_shared<TsdxJob>(
-            TsdxJob{jkEncodeMp3, jsWaiting, &sound, 0, dir.File("Track 01.mp3.rip.wav")});
+            TsdxJob{jkEncodeMp3, jsWaiting, BorrowedSound(sound), 0, dir.File("Track 01.mp3.rip.wav")});
     }
     QStringList Files() const { return QDir(dir.Path()).entryList(QDir::Files); }
 
@@ -162,7 +163,7 @@ TEST_F(TLameEncTest, FailedEncodingKeepsTheRipUnderAWavNameNothingHad) {
 TEST_F(TLameEncTest, RipUnderTheMp3NameIsNotTouched) {
     dir.Write("Track 01.mp3", ripped);
 
-    ASSERT_TRUE(RunStageJob(*stage, std::make_shared<TsdxJob>(TsdxJob{jkEncodeMp3, jsWaiting, &sound, 0,
+    ASSERT_TRUE(RunStageJob(*stage, std::make_shared<TsdxJob>(TsdxJob{jkEncodeMp3, jsWaiting, BorrowedSound(sound), 0,
                                                                       sound.path}),
                             mp3At192, false));
 
@@ -183,7 +184,7 @@ TEST(TLameProgramTest, RealLameWritesTheTagsReadBack) {
     ASSERT_TRUE(TSineWav::Write(rip, 44100, 1.0, 1000.0)); // the ripper's WAV data
     TLameEnc stage(std::make_unique<TLameProgram>());
 
-    ASSERT_TRUE(RunStageJob(stage, std::make_shared<TsdxJob>(TsdxJob{jkEncodeMp3, jsWaiting, &sound, 6, rip}),
+    ASSERT_TRUE(RunStageJob(stage, std::make_shared<TsdxJob>(TsdxJob{jkEncodeMp3, jsWaiting, BorrowedSound(sound), 6, rip}),
                             mp3At192, true));
 
     EXPECT_EQ(sound.Status, ssDone);
@@ -209,7 +210,7 @@ TEST(TLameProgramTest, RealLameUnderTheCLocaleKeepsNonAsciiTitlesAndWritesNoEmpt
     ASSERT_TRUE(TSineWav::Write(rip, 44100, 1.0, 1000.0));
     TLameEnc stage(std::make_unique<TLameProgram>());
 
-    const bool ran = RunStageJob(stage, std::make_shared<TsdxJob>(TsdxJob{jkEncodeMp3, jsWaiting, &sound, 7, rip}),
+    const bool ran = RunStageJob(stage, std::make_shared<TsdxJob>(TsdxJob{jkEncodeMp3, jsWaiting, BorrowedSound(sound), 7, rip}),
                                  mp3At192, true);
     qputenv("LC_ALL", oldLocale);
 

@@ -1,3 +1,4 @@
+#include "common/BorrowedSound.h"
 #include "app/tsound.h"
 #include "cdimport/RunStageJob.h"
 #include "cdimport/TSineWav.h"
@@ -17,7 +18,7 @@ class TSoxrResamplerTest : public ::testing::Test {
 protected:
     TSoxrResamplerTest() {
         sound.path = dir.File("Track 01.wav");
-        job = std::make_shared<TsdxJob>(TsdxJob{jkResample, jsWaiting, &sound, 0});
+        job = std::make_shared<TsdxJob>(TsdxJob{jkResample, jsWaiting, BorrowedSound(sound), 0});
     }
 
     TTestDir dir;
@@ -73,7 +74,7 @@ TEST_F(TSoxrResamplerTest, JobsRunOneAfterAnother) {
     ASSERT_TRUE(TSineWav::Write(second.path, 44100, 0.2, 1000.0));
 
     ASSERT_TRUE(RunStageJob(stage, job, {sfwav, 256, 16, 96000}, false));
-    ASSERT_TRUE(RunStageJob(stage, std::make_shared<TsdxJob>(TsdxJob{jkResample, jsWaiting, &second, 1}),
+    ASSERT_TRUE(RunStageJob(stage, std::make_shared<TsdxJob>(TsdxJob{jkResample, jsWaiting, BorrowedSound(second), 1}),
                             {sfwav, 256, 16, 96000}, false));
 
     EXPECT_EQ(TSineWav::Info(sound.path).SampleRate, 96000);

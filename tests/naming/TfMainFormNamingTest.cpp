@@ -4,6 +4,7 @@
 #include "app/tsound.h"
 #include "cdimport/TfrCdimport.h"
 #include "ui/TCDripperList.h"
+#include "common/PickFolderInWindow.h"
 #include "common/TRecordingMessages.h"
 #include "common/TTestDir.h"
 #include "naming/LoadFolder.h"
@@ -49,6 +50,7 @@ struct MainWindowNaming : ::testing::Test {
         form->LoadSettings(program.Write("pick.xml", "<Trackmothsettings><Renamer><LastFolder>" +
                                                          path.toUtf8() +
                                                          "</LastFolder></Renamer></Trackmothsettings>"));
+        WaitForFolderListed(*form);
     }
 
     QStringList Names() const {
@@ -91,6 +93,7 @@ TEST_F(MainWindowNaming, PickedFolderBecomesNamedSounds) {
 TEST_F(MainWindowNaming, OpenedPathsListTheFolderOfTheFirstThatExists) {
     form->ShowImportMode();
     form->OpenPaths({folder.File("gone.wav"), folder.File("Dog bark.wav")});
+    ASSERT_TRUE(WaitForFolderListed(*form));
     EXPECT_FALSE(form->ImportMode());
     EXPECT_EQ(form->CurrentFolder(), folder.Path());
     EXPECT_EQ(Names(), QStringList({"01 - b.mp3", "02 - Dog bark.wav"}));
@@ -129,23 +132,28 @@ TEST_F(MainWindowNaming, ALongFolderIsShownInSteps) {
     ASSERT_TRUE(QTest::qWaitForWindowExposed(form.get()));
     TPaintLog painted(*form);
     PickFolder(longFolder.Path());
-    // The count grows while the folder is read, and the rows show before their new names.
+    // The count grows while the folder is read on its worker; the rows come whole, named.
     ASSERT_FALSE(painted.countLines.isEmpty());
     EXPECT_NE(painted.countLines.first(), QString("Folder contains %1 sounds").arg(files));
-    ASSERT_FALSE(painted.firstRowNames.isEmpty());
-    EXPECT_EQ(painted.firstRowNames.first(), "Wind 00000.wav");
+    ASSERT_TRUE(QTest::qWaitFor([&painted] { return !painted.firstRowNames.isEmpty(); }));
+    EXPECT_EQ(painted.firstRowNames.first(), "0001 - Wind 00000.wav");
     EXPECT_EQ(form->Sounds().Items(0)->filename, "0001 - Wind 00000.wav");
     EXPECT_EQ(form->CountLine()->text(), QString("Folder contains %1 sounds").arg(files));
 }
 
-TEST_F(MainWindowNaming, AFolderChosenWhileALongOneIsReadIsListedAfterIt) {
+TEST_F(MainWindowNaming, AFolderChosenWhileALongOneIsReadTakesOverFromIt) {
     TTestDir longFolder;
-    for (int i = 0; i <= int(FolderLoadStep); ++i)
+    for (int i = 0; i <= 3 * int(FolderLoadStep); ++i)
         QFile(longFolder.File(QString("Rain %1.wav").arg(i))).open(QIODevice::WriteOnly);
-    // As the tree does when the folder being read goes away: it moves on to another one.
-    QTimer::singleShot(0, form.get(), [this] { PickFolder(folder.Path()); });
-    PickFolder(longFolder.Path());
+    form->LoadSettings(program.Write("long.xml", "<Trackmothsettings><Renamer><LastFolder>" +
+                                                     longFolder.Path().toUtf8() +
+                                                     "</LastFolder></Renamer></Trackmothsettings>"));
+    EXPECT_TRUE(form->ListingFolder()); // the window goes on while the worker reads
+    EXPECT_EQ(form->WorkState(), EWorkState::ListingFolder);
+    PickFolder(folder.Path());
     EXPECT_EQ(form->CurrentFolder(), folder.Path());
+    EXPECT_EQ(Names(), QStringList({"01 - b.mp3", "02 - Dog bark.wav"}));
+    QTest::qWait(300); // the abandoned long listing never replaces the list
     EXPECT_EQ(Names(), QStringList({"01 - b.mp3", "02 - Dog bark.wav"}));
 }
 

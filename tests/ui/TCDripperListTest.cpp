@@ -132,7 +132,7 @@ TEST_F(TCDripperListTest, ShiftClickAddsRangesFromTheAnchor) {
     EXPECT_EQ(Selected(), (std::vector<int>{1, 2, 3, 4, 5, 6, 7}));
     EXPECT_EQ(list.AnchorIndex(), 1);
     EXPECT_EQ(list.SelectedItems(), (std::vector<int>{3, 4, 5, 6, 7, 1, 2}));
-    EXPECT_EQ(list.FirstSelectedSound(), list.Sound(3));
+    EXPECT_EQ(list.FirstSelectedSound().get(), list.Sound(3));
 }
 
 TEST_F(TCDripperListTest, CtrlClickAddsAndRemovesCollapsing) {
@@ -190,7 +190,7 @@ TEST_F(TCDripperListTest, CommandsFromTheWindowsActions) {
     Click(2);
     Click(5, Qt::ControlModifier);
     actions["acMarkSel"]->trigger();
-    EXPECT_EQ(list.MarkedSounds(), (QList<tsound*>{list.Sound(2), list.Sound(5)}));
+    EXPECT_EQ(list.MarkedSounds(), (QList<TSoundRef>{list.SoundRef(2), list.SoundRef(5)}));
     actions["acSelAll"]->trigger();
     EXPECT_EQ(Selected().size(), size_t(RowCount));
     actions["acMarkAll"]->trigger();

@@ -33,7 +33,7 @@ TEST(TsdxListModel, MarksAreRowStateAndStartCleared) {
     model.Rebuild(&sounds);
     model.SetChecked(3, true);
     model.setData(model.index(1), Qt::Checked, Qt::CheckStateRole);
-    EXPECT_EQ(model.CheckedSounds(), (QList<tsound*>{sounds.Items(1), sounds.Items(3)}));
+    EXPECT_EQ(model.CheckedSounds(), (QList<TSoundRef>{sounds.Ref(1), sounds.Ref(3)}));
     EXPECT_EQ(model.data(model.index(3), Qt::CheckStateRole).toInt(), int(Qt::Checked));
     model.SetAllChecked(true);
     EXPECT_EQ(model.CheckedSounds().size(), 5);

@@ -1,0 +1,121 @@
+// The main window's work state: what works on the sound list, which requests must wait for it,
+// and the folder listing that runs on a worker.
+#include "app/ConnectShowingErrors.h"
+#include "app/IUserMessages.h"
+#include "app/TfMainForm.h"
+#include "cdimport/TCdImportController.h"
+#include "naming/TBatchRunner.h"
+#include "naming/TFolderLoader.h"
+#include "naming/TfrRename.h"
+#include "ui/TCDripperList.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QFileInfo>
+#include <QLabel>
+#include <QTimer>
+
+void TfMainForm::CreateFolderListing() {
+    folderLoader_ = new TFolderLoader(this);
+    connect(folderLoader_, &TFolderLoader::Progress, this, &TfMainForm::ShowFolderProgress);
+    connect(folderLoader_, &TFolderLoader::Loaded, this,
+            [this](const std::shared_ptr<TSoundList>& loaded, const QString& error) {
+                RunShowingErrors([&] { FolderLoaded(loaded, error); });
+            });
+    pendingTimer_ = new QTimer(this);
+    pendingTimer_->setObjectName("PendingRequestTimer");
+    pendingTimer_->setInterval(250);
+    ConnectShowingErrors(pendingTimer_, &QTimer::timeout, this, &TfMainForm::PendingTimerTimer);
+}
+
+EWorkState TfMainForm::WorkState() const {
+    if (importController_ && importController_->Running())
+        return importController_->Finishing() ? EWorkState::FinishingConversion
+                                              : EWorkState::Importing;
+    if (batchRunner_ && batchRunner_->Batch().Running())
+        return EWorkState::BatchRunning;
+    if (TModalScope::AnyOpen() || QApplication::activeModalWidget())
+        return EWorkState::QuestionOpen;
+    if (ListingFolder())
+        return EWorkState::ListingFolder;
+    return EWorkState::Idle;
+}
+
+bool TfMainForm::ListingFolder() const { return folderLoader_ && folderLoader_->Running(); }
+
+bool TfMainForm::MayReplaceList() const {
+    const EWorkState state = WorkState();
+    return state == EWorkState::Idle || state == EWorkState::ListingFolder;
+}
+
+void TfMainForm::OpenPaths(const QStringList& paths) {
+    if (paths.isEmpty())
+        return;
+    if (!MayReplaceList()) {
+        pendingOpen_ = paths;
+        pendingTimer_->start();
+        return;
+    }
+    for (const QString& path : paths) {
+        const QFileInfo info(path);
+        if (!info.exists())
+            continue;
+        ShowRenameMode();
+        ApplyLastFolder(info.isDir() ? info.absoluteFilePath() : info.absolutePath());
+        return;
+    }
+}
+
+void TfMainForm::PendingTimerTimer() {
+    if (!MayReplaceList())
+        return;
+    pendingTimer_->stop();
+    if (!pendingOpen_.isEmpty()) {
+        folderPending_ = false; // the opened folder is the newer request
+        OpenPaths(std::exchange(pendingOpen_, {}));
+    } else if (std::exchange(folderPending_, false)) {
+        ListCurrentFolder();
+    }
+}
+
+void TfMainForm::ReleaseRecords() {
+    std::vector<TSoundRef> previous = sounds_.TakeRecords();
+    soundList_->RefreshList(); // the rows let go of their shares too
+    if (releaseThread_.joinable())
+        releaseThread_.join();
+    // 100,000 records take as long to release as a folder to read.
+    releaseThread_ = std::jthread([old = std::move(previous)]() mutable { old.clear(); });
+}
+
+void TfMainForm::ListCurrentFolder() {
+    if (importMode_)
+        return;
+    if (!MayReplaceList()) {
+        folderPending_ = true;
+        pendingTimer_->start();
+        return;
+    }
+    ReleaseRecords();
+    UpdateStats();
+    if (currentFolder_.isEmpty() || !QFileInfo(currentFolder_).isDir()) {
+        folderLoader_->Abandon();
+        return;
+    }
+    folderLoader_->Start(currentFolder_, RenameNaming, frRename_->chkDoRename->isChecked());
+}
+
+void TfMainForm::FolderLoaded(const std::shared_ptr<TSoundList>& loaded, const QString& error) {
+    if (importMode_)
+        return;
+    ReleaseRecords();
+    for (TSoundRef& sound : loaded->TakeRecords())
+        sounds_.Add(std::move(sound));
+    soundList_->RefreshList();
+    UpdateStats();
+    if (!error.isEmpty())
+        UserMessages().ShowMessage(error);
+}
+
+void TfMainForm::ShowFolderProgress(int listed) {
+    lblCount_->setText(QString("Folder contains %1 sounds").arg(listed));
+}
