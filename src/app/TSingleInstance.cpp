@@ -20,6 +20,9 @@ const QByteArray acknowledgement = "ok\n";
 // A running copy answers at once; a socket nobody listens on fails at once. The wait only
 // covers a copy that is busy starting up.
 constexpr int connectWaitMs = 1000;
+// The acknowledgement only tells that the request was read whole; a copy that does not send it
+// (an older one, or one busy in its event loop) is not waited for long.
+constexpr int ackWaitMs = 250;
 // A line longer than a path can be is not from a copy of this program.
 constexpr qint64 longestMessage = 8192;
 } // namespace
@@ -50,7 +53,7 @@ bool TSingleInstance::TellRunningCopy(const QStringList& paths) {
     const bool sent = socket.waitForBytesWritten(connectWaitMs);
     // The running copy acknowledges once it has read everything; it acts on the request later.
     if (sent && socket.bytesAvailable() == 0)
-        socket.waitForReadyRead(connectWaitMs);
+        socket.waitForReadyRead(ackWaitMs);
     socket.disconnectFromServer();
     if (socket.state() != QLocalSocket::UnconnectedState)
         socket.waitForDisconnected(connectWaitMs);
