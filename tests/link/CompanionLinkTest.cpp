@@ -8,6 +8,13 @@
 #include <QEventLoop>
 #include <QFile>
 #include <QFileInfo>
+#include <QDir>
+
+#include <cstring>
+
+#include <sys/socket.h>
+#include <sys/un.h>
+#include <unistd.h>
 #include <QTimer>
 
 #include <gtest/gtest.h>
@@ -183,4 +190,32 @@ TEST_F(CompanionLink, ASecondSendWhileWaitingSendsTheLatestPathsOnce) {
     EXPECT_TRUE(result->IsOk());
     EXPECT_EQ(starter.Started.size(), 1);
     EXPECT_EQ(SplitCompanionMessage(receiver.Messages[0]).Text, QByteArray("/second.wav\r\n") + '\0');
+}
+
+// A companion that accepts and never reads: the send ends with the plea after the attempt's
+// time limit, and a later send is a new attempt rather than being merged into the stuck one.
+TEST_F(CompanionLink, ACompanionThatNeverReadsEndsInThePleaAndFreesTheNextSend) {
+    // Listens, so that connecting succeeds, and never accepts or reads.
+    const QByteArray socketPath = QFile::encodeName(QDir::temp().filePath(serverName));
+    const int stuck = ::socket(AF_UNIX, SOCK_STREAM, 0);
+    ASSERT_GE(stuck, 0);
+    sockaddr_un address{};
+    address.sun_family = AF_UNIX;
+    ASSERT_LT(socketPath.size(), qsizetype(sizeof(address.sun_path)));
+    memcpy(address.sun_path, socketPath.constData(), size_t(socketPath.size()));
+    ASSERT_EQ(::bind(stuck, reinterpret_cast<sockaddr*>(&address), sizeof(address)), 0);
+    ASSERT_EQ(::listen(stuck, 4), 0);
+    QStringList manyPaths; // more than the socket's buffers hold
+    for (int i = 0; i < 20000; ++i)
+        manyPaths.append(QString("/Sounds/Library/Rain and wind number %1 at night.wav").arg(i));
+    TCompanionLink link(connector, starter);
+    Send(link, manyPaths, "/nowhere/Sonaphor");
+    EXPECT_EQ(result->ErrorText(), TCompanionLink::NotRunningText);
+    ::close(stuck);
+    QFile::remove(QFile::decodeName(socketPath));
+    result.reset();
+    TCompanionReceiver receiver(serverName);
+    ASSERT_TRUE(receiver.Listening());
+    Send(link, threePaths, "/nowhere/Sonaphor");
+    EXPECT_TRUE(result->IsOk());
 }

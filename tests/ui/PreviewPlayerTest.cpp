@@ -245,3 +245,21 @@ TEST_F(PreviewPlayer, StopLetsGoOfTheFileAndASoundThatLeftTheListIsForgotten) {
     EXPECT_TRUE(player->PlayBtnClick(nullptr, -1, false).IsOk()); // nothing to play again
     EXPECT_FALSE(player->View().PlayDown);
 }
+
+// A new list may hand a new record the address of the released one: the player must not take
+// it for the sound it was playing (it would set the stranger's state).
+TEST_F(PreviewPlayer, ARecordAtTheAddressOfTheReleasedOneIsNotTakenForIt) {
+    tsound* file = AddSound(ssnormal, "/Sounds/Door.wav");
+    ASSERT_TRUE(player->PlaySelected(file, 0, false).IsOk());
+    const tsound* released = file;
+    sounds.Clear();
+    for (int i = 0; i < 50; ++i) {
+        tsound* stranger = AddSound(ssRenameTag, "/Other/Wind.wav", "Wind.wav");
+        if (stranger == released || i == 49) {
+            player->Stop(false);
+            EXPECT_EQ(player->PreviewedSound(), nullptr);
+            EXPECT_EQ(stranger->Status, ssRenameTag);
+            break;
+        }
+    }
+}
