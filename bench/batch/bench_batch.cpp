@@ -177,6 +177,8 @@ TWindowRun BatchInTheWindow() {
                "</LastFolder></Renamer></Trackmothsettings>");
     pick.close();
     form.LoadSettings(pick.fileName());
+    while (form.ListingFolder()) // the folder is read on a worker
+        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 50);
     TfrRename* panel = form.frRename();
     for (QCheckBox* box : {panel->chkSFXbwav, panel->chkSfxId3, panel->chksfxIXML})
         box->setChecked(true);

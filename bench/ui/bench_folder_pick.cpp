@@ -161,6 +161,8 @@ int main(int argc, char** argv) {
     auto* model = static_cast<QFileSystemModel*>(tree->model());
     auto pick = [&](const QString& folder) {
         tree->setCurrentIndex(model->index(folder));
+        while (form.ListingFolder()) // the folder is read on a worker; its rows come whole
+            QApplication::processEvents(QEventLoop::WaitForMoreEvents, 50);
         form.SoundList()->viewport()->repaint();
     };
     pick(programFolder.path());

@@ -48,6 +48,8 @@ void PickFolder(TfMainForm& form, const QTemporaryDir& program, const QString& f
                    "</LastFolder></Renamer></Trackmothsettings>");
     pick.close();
     form.LoadSettings(pick.fileName());
+    while (form.ListingFolder()) // the folder is read on a worker
+        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 50);
 }
 // A disc image of sine tones, 20 seconds a track, with CD-Text titles in its cue sheet.
 void WriteDiscImage(const QString& folder) {
