@@ -34,7 +34,7 @@ EWorkState TfMainForm::WorkState() const {
                                               : EWorkState::Importing;
     if (batchRunner_ && batchRunner_->Batch().Running())
         return EWorkState::BatchRunning;
-    if (TModalScope::AnyOpen() || QApplication::activeModalWidget())
+    if (TModalScope::AnyOpen())
         return EWorkState::QuestionOpen;
     if (ListingFolder())
         return EWorkState::ListingFolder;

@@ -5,14 +5,18 @@
 #include <QEventLoop>
 #include <QTimer>
 
+#include <optional>
+
 TRecordingMessages::TRecordingMessages() { SetUserMessages(this); }
 
 TRecordingMessages::~TRecordingMessages() { SetUserMessages(nullptr); }
 
-void TRecordingMessages::StayOpen(const QString& text) {
+void TRecordingMessages::StayOpen(const QString& text, bool question) {
     if (!WhileOpen)
         return;
-    const TModalScope open;
+    std::optional<TModalScope> open; // as the real boxes: a question holds the list, a message not
+    if (question)
+        open.emplace();
     QEventLoop loop;
     QTimer::singleShot(0, &loop, [&] {
         WhileOpen(text);
@@ -23,17 +27,17 @@ void TRecordingMessages::StayOpen(const QString& text) {
 
 void TRecordingMessages::ShowMessage(const QString& text) {
     Messages.append(text);
-    StayOpen(text);
+    StayOpen(text, false);
 }
 
 bool TRecordingMessages::AskOkCancel(const QString& text) {
     Questions.append(text);
-    StayOpen(text);
+    StayOpen(text, true);
     return Answer;
 }
 
 bool TRecordingMessages::AskYesNo(const QString& text) {
     Questions.append(text);
-    StayOpen(text);
+    StayOpen(text, true);
     return Answer;
 }

@@ -28,5 +28,5 @@ public:
     int OpenFor = 0; // milliseconds the loop keeps running after WhileOpen
 
 private:
-    void StayOpen(const QString& text);
+    void StayOpen(const QString& text, bool question);
 };
