@@ -157,7 +157,7 @@ void TImportWindowSide::RipPaintTimerTimer() {
 void TImportWindowSide::RipProgressed() { form_.SoundList()->InvalidateAll(); }
 
 void TImportWindowSide::ImportFinishing() {
-    form_.StatusLine()->setText(WorkStateText(EWorkState::FinishingConversion));
+    form_.StatusLine()->setText(FinishingConversionText);
     form_.CancelButton()->setEnabled(false);
 }
 

@@ -1,7 +1,5 @@
 #pragma once
 
-#include <QString>
-
 // What the program is doing, as far as replacing or emptying the sound list is concerned.
 // Anything other than Idle means somebody works on the list's records or shows them to the
 // user: a new disc, a new folder or a mode switch must then wait (or, while a folder is being
@@ -11,12 +9,13 @@ enum class EWorkState {
     Importing,           // rips and conversions of an import run
     FinishingConversion, // Cancel was pressed; the conversion that ran still writes its file
     BatchRunning,        // a rename and tag batch, or its report
-    QuestionOpen,        // a question, an editor or a dialog of ours is open
+    QuestionOpen,        // a question or an editor of ours is open
     ListingFolder,       // a folder is read on a worker; its records are not in the list yet
 };
 
-// The text the window shows when it refuses or postpones a request because of `state`.
-QString WorkStateText(EWorkState state);
+// What the window's status line says after Cancel until the running conversion has ended.
+inline constexpr const char* FinishingConversionText =
+    "The last conversion is finishing its file. Please wait a moment.";
 
 // Marks, while it lives, that a modal question or editor of ours is open. A real box spins an
 // event loop in which timers, sockets and queued calls run; whatever they would do to the list

@@ -9,7 +9,6 @@
 #include "naming/TfrRename.h"
 #include "ui/TCDripperList.h"
 
-#include <QApplication>
 #include <QCheckBox>
 #include <QFileInfo>
 #include <QLabel>
@@ -79,12 +78,11 @@ void TfMainForm::PendingTimerTimer() {
 }
 
 void TfMainForm::ReleaseRecords() {
+    if (sounds_.Count() == 0)
+        return;
     std::vector<TSoundRef> previous = sounds_.TakeRecords();
     soundList_->RefreshList(); // the rows let go of their shares too
-    if (releaseThread_.joinable())
-        releaseThread_.join();
-    // 100,000 records take as long to release as a folder to read.
-    releaseThread_ = std::jthread([old = std::move(previous)]() mutable { old.clear(); });
+    releases_.Run([old = std::move(previous)]() mutable { old.clear(); });
 }
 
 void TfMainForm::ListCurrentFolder() {

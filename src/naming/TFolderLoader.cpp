@@ -7,7 +7,6 @@
 
 struct TFolderLoader::TLoad {
     std::atomic<bool> abandoned{false};
-    std::atomic<bool> ended{false};
 };
 
 namespace {
@@ -19,37 +18,19 @@ TFolderLoader::TFolderLoader(QObject* parent) : QObject(parent) {
     qRegisterMetaType<std::shared_ptr<TSoundList>>("std::shared_ptr<TSoundList>");
 }
 
-TFolderLoader::~TFolderLoader() {
-    Abandon();
-    for (auto& [load, thread] : threads_)
-        thread.join();
-}
+TFolderLoader::~TFolderLoader() { Abandon(); } // the threads are joined with their member
 
 void TFolderLoader::Abandon() {
     if (current_)
         current_->abandoned = true;
     current_.reset();
-    running_ = false;
-}
-
-void TFolderLoader::JoinEnded() {
-    for (auto it = threads_.begin(); it != threads_.end();) {
-        if (it->first->ended) {
-            it->second.join();
-            it = threads_.erase(it);
-        } else {
-            ++it;
-        }
-    }
 }
 
 void TFolderLoader::Start(const QString& folder, const TFileNameOptions& naming, bool renameFiles) {
     Abandon();
-    JoinEnded();
     auto load = std::make_shared<TLoad>();
     current_ = load;
-    running_ = true;
-    std::thread worker([this, load, folder, naming, renameFiles] {
+    threads_.Run([this, load, folder, naming, renameFiles] {
         auto sounds = std::make_shared<TSoundList>();
         QString error;
         TFolderLoadEvents events;
@@ -72,15 +53,13 @@ void TFolderLoader::Start(const QString& folder, const TFileNameOptions& naming,
             error = QStringLiteral("The folder could not be read");
         }
         if (!load->abandoned) {
-            // The destructor joins this thread before the object goes, so `this` is valid here;
-            // a queued call to it runs only while it lives.
+            // This thread is joined before the object goes, so `this` is valid here; a queued
+            // call to it runs only while it lives.
             QMetaObject::invokeMethod(
                 this, [this, load, sounds, error] { Finished(load, sounds, error); },
                 Qt::QueuedConnection);
         }
-        load->ended = true;
     });
-    threads_.emplace_back(load, std::move(worker));
 }
 
 void TFolderLoader::Finished(const std::shared_ptr<TLoad>& load, std::shared_ptr<TSoundList> sounds,
@@ -88,7 +67,5 @@ void TFolderLoader::Finished(const std::shared_ptr<TLoad>& load, std::shared_ptr
     if (load != current_)
         return; // abandoned after it had already finished
     current_.reset();
-    running_ = false;
-    JoinEnded();
     emit Loaded(std::move(sounds), error);
 }

@@ -1,14 +1,12 @@
 #pragma once
 
+#include "app/TWorkerThreads.h"
 #include "naming/TFileNameOptions.h"
 
 #include <QObject>
 #include <QString>
 
-#include <atomic>
 #include <memory>
-#include <thread>
-#include <vector>
 
 class TSoundList;
 
@@ -27,7 +25,7 @@ public:
     void Start(const QString& folder, const TFileNameOptions& naming, bool renameFiles);
     // The running load stops; it delivers nothing.
     void Abandon();
-    bool Running() const { return running_; }
+    bool Running() const { return bool(current_); }
 
 signals:
     // Files read so far by the load that runs (every few thousand files).
@@ -40,9 +38,7 @@ private:
     struct TLoad;
     void Finished(const std::shared_ptr<TLoad>& load, std::shared_ptr<TSoundList> sounds,
                   const QString& error);
-    void JoinEnded();
 
-    std::shared_ptr<TLoad> current_;
-    std::vector<std::pair<std::shared_ptr<TLoad>, std::thread>> threads_;
-    bool running_ = false;
+    std::shared_ptr<TLoad> current_; // the load whose result is wanted
+    TWorkerThreads threads_;         // last: its loads post to this object
 };

@@ -65,16 +65,15 @@ TMetadataServices::~TMetadataServices() {
     // Both refer to the HTTP client and the connection check, which go with this object.
     delete helpMenu_;
     delete sfxDb_;
-    // A report still on its way ends by the client's time-out at the latest.
-    for (std::thread& send : backgroundSends_)
-        send.join();
+    // A report still on its way ends by the client's time-out at the latest, when
+    // backgroundSends_ joins it.
 }
 
 void TMetadataServices::SendInBackground(const THttpRequest& request,
                                          std::function<void(const TResult&)> done) {
-    // The destructor joins the thread before this object goes, and a queued call to an object
-    // that is gone by the time it would run is dropped.
-    backgroundSends_.emplace_back([this, http = backgroundHttp_, request, done = std::move(done)] {
+    // The thread is joined before this object goes, and a queued call to an object that is gone
+    // by the time it would run is dropped.
+    backgroundSends_.Run([this, http = backgroundHttp_, request, done = std::move(done)] {
         const TResult outcome = http->Send(request).Outcome;
         QMetaObject::invokeMethod(
             this, [outcome, done] { if (done) done(outcome); }, Qt::QueuedConnection);

@@ -6,10 +6,10 @@
 #include <QObject>
 #include <QPointer>
 
+#include "app/TWorkerThreads.h"
+
 #include <functional>
 #include <memory>
-#include <thread>
-#include <vector>
 
 class IConnectionCheck;
 struct THttpRequest;
@@ -47,7 +47,6 @@ private:
     TfMainForm& form_;
     std::shared_ptr<IHttpClient> http_;
     std::shared_ptr<IHttpClient> backgroundHttp_; // never waits in the GUI thread
-    std::vector<std::thread> backgroundSends_;    // joined when the services go
     std::unique_ptr<IConnectionCheck> connection_;
     std::unique_ptr<IUrlOpener> opener_;
     std::unique_ptr<IProgramStarter> starter_;
@@ -55,4 +54,5 @@ private:
     QPointer<TfSFXdb> sfxDb_;
     QPointer<THelpMenu> helpMenu_;
     TCdImportLookups* lookups_ = nullptr;
+    TWorkerThreads backgroundSends_; // last: joined before the rest goes; they post back here
 };

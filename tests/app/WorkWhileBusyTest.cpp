@@ -72,7 +72,7 @@ TEST_F(WorkWhileImporting, AfterCancelTheWindowStaysBusyUntilTheConversionHasEnd
     if (form->Jobs()->ConversionRunning()) {
         EXPECT_EQ(form->WorkState(), EWorkState::FinishingConversion);
         EXPECT_TRUE(form->Busy());
-        EXPECT_EQ(form->StatusLine()->text(), WorkStateText(EWorkState::FinishingConversion));
+        EXPECT_EQ(form->StatusLine()->text(), FinishingConversionText);
         form->ShowRenameMode();
         form->OpenPaths({output});
         EXPECT_TRUE(form->ImportMode());
