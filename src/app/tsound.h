@@ -4,6 +4,7 @@
 #include "app/TSoundRef.h"
 #include "app/TmyID3tag.h"
 
+#include <QByteArray>
 #include <QString>
 
 // One sound: a track of the disc in the drive or an audio file of the chosen folder.
@@ -14,7 +15,8 @@ public:
     virtual ~tsound() = default;
 
     QString filename;           // target or new file name with extension
-    QString path;               // full path of the file (existing or to be written)
+    QString path;               // full path of the file (existing or to be written); shown form
+    QByteArray pathOnDisk;      // the path's bytes when they are no valid UTF-8; see DiskPath.h
     TAudioFormat Format = sfwav;
     qint32 Bits = 0;
     float SR = 0;
