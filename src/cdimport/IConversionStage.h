@@ -12,11 +12,12 @@
 struct TConversionResult {
     bool Succeeded = false;
     QString Reason{};      // why it failed, for the import's list of failed tracks
-    QString UserMessage{}; // a text for a message box at once; empty for none
     QString KeptAs{};      // the file the ripped audio was kept in when the conversion failed
+    QString Output{};      // on success: the whole converted file, under a side name
 };
 
 // A background step run on one ripped file at a time: resampling or MP3 encoding.
+// The stage never writes the final name: the job handler tags the output and puts it in place.
 // The stage marks its job running and its sound ssConverting when it starts; at the end it
 // marks the job done, the sound ssDone (sserror when the conversion failed, the ripped audio
 // kept) and CopyCount 0, and then raises the done notification on the thread that started it.

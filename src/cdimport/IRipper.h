@@ -22,4 +22,6 @@ public:
     virtual QString RipError() const = 0;
     // What the last rip's verifying read corrected, for the track's details; empty for none.
     virtual QString RipReport() const { return {}; }
+    // A track of data, not audio (an enhanced CD's last track): the import skips it.
+    virtual bool IsDataTrack(int /*track*/) const { return false; }
 };

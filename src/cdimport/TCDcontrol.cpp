@@ -287,6 +287,10 @@ TResult TCDcontrol::CreateWavFile(const QString& fileName, const IPcmSource& sou
 
 void TCDcontrol::CancelRip() { cancelRequest_ = true; }
 
+bool TCDcontrol::IsDataTrack(int track) {
+    return track >= 0 && track < drives_->TrackCount(drive_) && drives_->TrackLength(drive_, track) < 0;
+}
+
 void TCDcontrol::RipBlockCopied(qint64 position, qint64 length) {
     if (++blockCounter_ <= blocksPerProgressUpdate)
         return;

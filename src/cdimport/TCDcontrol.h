@@ -81,6 +81,8 @@ public:
     TResult RipTrack(const QString& fileName, int track);
     // The running rip stops after the block it is copying and keeps a valid, shorter file.
     void CancelRip();
+    // A track of the selected drive's disc that holds data, not audio.
+    bool IsDataTrack(int track);
     // Secure (verified) reads by default; plain reads are faster on a clean disc.
     void SetRipReadMode(TCdReadMode mode) { ripReadMode_ = mode; }
 

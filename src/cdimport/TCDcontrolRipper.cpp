@@ -15,3 +15,5 @@ void TCDcontrolRipper::SetOnRipDone(TNotification notification) {
 QString TCDcontrolRipper::RipError() const { return cd_.RipError(); }
 
 QString TCDcontrolRipper::RipReport() const { return cd_.RipReport(); }
+
+bool TCDcontrolRipper::IsDataTrack(int track) const { return cd_.IsDataTrack(track); }

@@ -14,6 +14,7 @@ public:
     void SetOnRipDone(TNotification notification) override;
     QString RipError() const override;
     QString RipReport() const override;
+    bool IsDataTrack(int track) const override;
 
 private:
     TCDcontrol& cd_;

@@ -30,13 +30,11 @@ TCdImportController::TCdImportController(TSoundList& sounds, TCDcontrol& cd, TJo
                                          QObject* parent)
     : QObject(parent), sounds_(sounds), cd_(cd), jobs_(jobs), panel_(panel), lookups_(lookups) {
     jobs_.OnRipProgress = [this] { panel_.RipProgressed(); };
-    jobs_.OnMessage = [](const QString& text) { UserMessages().ShowMessage(text); };
     jobs_.OnFinished = [this] { JobsFinished(); };
 }
 
 TCdImportController::~TCdImportController() {
     jobs_.OnRipProgress = {};
-    jobs_.OnMessage = {};
     jobs_.OnFinished = {};
 }
 
@@ -184,7 +182,6 @@ bool TCdImportController::acRipSelectedExecute() {
     QueueJobs(marked);
     running_ = true;
     cancelled_ = false;
-    stoppedRipPath_.clear();
     panel_.ImportStarted();
     panel_.ShowProgress(Progress());
     jobs_.StartJobs();
@@ -272,10 +269,6 @@ void TCdImportController::btnCancelClick() {
     if (!Running())
         return;
     cancelled_ = true;
-    // A WAV rip writes under its final name: what it leaves when stopped is no whole track.
-    if (const TsdxJob* job = jobs_.CurrentRipJob();
-        job && jobs_.RipInProgress() && job->ripPath == job->sound->path)
-        stoppedRipPath_ = job->ripPath;
     jobs_.CancelJobs();
 }
 
@@ -285,11 +278,12 @@ bool TCdImportController::Running() const {
 
 void TCdImportController::StopForClose() {
     btnCancelClick();
+    // No report box while the window closes: what was kept says so in its name.
+    running_ = false;
     while (jobs_.RipInProgress() || jobs_.ConversionRunning()) {
         QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
         QThread::msleep(2);
     }
-    RemoveStoppedRip();
 }
 
 void TCdImportController::JobsFinished() {
@@ -300,17 +294,10 @@ void TCdImportController::JobsFinished() {
         return;
     }
     panel_.ImportEnded();
-    RemoveStoppedRip();
     if (!running_)
         return;
     running_ = false;
     ReportFailures();
-}
-
-void TCdImportController::RemoveStoppedRip() {
-    if (stoppedRipPath_.isEmpty() || jobs_.RipInProgress())
-        return;
-    QFile::remove(std::exchange(stoppedRipPath_, {}));
 }
 
 void TCdImportController::ReportFailures() {

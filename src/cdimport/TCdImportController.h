@@ -65,7 +65,6 @@ private:
     void ReportToDatabase(const TImportRequest& request);
     int TrackOf(const tsound* sound) const;
     void JobsFinished();
-    void RemoveStoppedRip();
     void ReportFailures();
 
     TSoundList& sounds_;
@@ -79,5 +78,4 @@ private:
     bool running_ = false;
     bool cancelled_ = false;
     int ripJobs_ = 0;
-    QString stoppedRipPath_; // the final name a cancelled rip was writing into
 };

@@ -25,7 +25,14 @@ void CountParanoiaEvent(long position, paranoia_cb_mode_t event) {
 
 TCdTrackSource::TCdTrackSource(TCdioHandle cdio, lsn_t firstSector, int sectorCount)
     : cdio_(std::move(cdio)), firstSector_(firstSector),
-      length_(qint64(std::max(sectorCount, 0)) * sectorBytes), counts_(firstSector, sectorCount) {}
+      length_(qint64(std::max(sectorCount, 0)) * sectorBytes), counts_(firstSector, sectorCount) {
+    // A track list may promise sectors the disc does not hold (an image cut short: its tracks
+    // come from the cue, its end from the data). Paranoia answers such reads with silence and
+    // no complaint, so the end is kept here, for both read modes alike.
+    const lsn_t lastSector = cdio_get_disc_last_lsn(cdio_.get());
+    if (lastSector != CDIO_INVALID_LSN)
+        discEnd_ = lastSector + 1;
+}
 
 std::unique_ptr<TCdTrackSource> TCdTrackSource::Open(TCdioHandle cdio, lsn_t firstSector,
                                                      int sectorCount, TCdReadMode mode) {
@@ -84,8 +91,15 @@ bool TCdTrackSource::BufferHolds(qint64 bytePosition) const {
 bool TCdTrackSource::FillBuffer() {
     const int sectorInTrack = int(position_ / sectorBytes);
     const int sectorsLeft = int(length_ / sectorBytes) - sectorInTrack;
-    const int count = std::min(sectorsPerFill, sectorsLeft);
     const lsn_t sector = firstSector_ + sectorInTrack;
+    int count = std::min(sectorsPerFill, sectorsLeft);
+    if (discEnd_ >= 0)
+        count = std::min(count, int(discEnd_ - sector));
+    if (count <= 0) {
+        buffer_.clear();
+        errorText_ = QString("Read error at sector %1").arg(sector);
+        return false;
+    }
     buffer_.resize(qsizetype(count) * sectorBytes);
     bufferStart_ = qint64(sectorInTrack) * sectorBytes;
     const bool ok = paranoia_ ? ReadSecure(sector, count) : ReadPlain(sector, count);

@@ -44,6 +44,7 @@ private:
     TCddaHandle cdda_;
     TParanoiaHandle paranoia_;
     lsn_t firstSector_;
+    lsn_t discEnd_ = -1; // the first sector past the disc's data; -1: unknown
     qint64 length_;
     qint64 position_ = 0;
     QByteArray buffer_;

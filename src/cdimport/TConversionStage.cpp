@@ -3,9 +3,6 @@
 #include "app/tsound.h"
 #include "cdimport/TSimpleThread.h"
 
-#include <QFile>
-
-#include <filesystem>
 
 TConversionStage::TConversionStage(QObject* parent) : QObject(parent) {}
 
@@ -37,11 +34,4 @@ void TConversionStage::Finish() {
     // The handler learns of the end before anyone shows its message: a modal box runs the
     // event loop, and a rip ending in it must not be taken for the end of a later conversion.
     Notify(onDone_);
-}
-
-bool TConversionStage::ReplaceFile(const QString& from, const QString& to) {
-    std::error_code error;
-    std::filesystem::rename(QFile::encodeName(from).toStdString(), QFile::encodeName(to).toStdString(),
-                            error);
-    return !error;
 }

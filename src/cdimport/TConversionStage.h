@@ -38,9 +38,6 @@ protected:
     // Derived stages call this first in their destructor: the worker may use their fields.
     void WaitForWorker();
     tsound* JobSound() const { return job_ ? job_->sound.get() : nullptr; }
-    // Moves `from` to `to` in one step, replacing `to`: there is never a moment without a
-    // file under the final name, nor a half-written one.
-    static bool ReplaceFile(const QString& from, const QString& to);
 
 private:
     void Finish();

@@ -1,6 +1,7 @@
 #include "cdimport/TJobHandler.h"
 
 #include "app/tsound.h"
+#include "cdimport/OutputFilePlacement.h"
 #include "cdimport/TLameEnc.h"
 #include "cdimport/TLameProgram.h"
 #include "cdimport/TSoxrResampler.h"
@@ -35,6 +36,8 @@ void TJobHandler::ResetJobs() {
     ripper_.SetOnRipDone([this] { RipDoneReceived(); });
     ripsDone_ = 0;
     ripActive_ = false;
+    ripLoopRunning_ = false;
+    ripsStopped_ = false;
     ripQueue_.Clear();
     conversionQueue_.Clear();
     ripIndex_ = -1;
@@ -50,11 +53,16 @@ void TJobHandler::SetOutputFormat(const TOutputFormat& format) {
 void TJobHandler::AddRipJob(TSoundRef sound, int track) {
     sound->Comment = "Waiting..";
     sound->Status = ssWaiting;
-    ripQueue_.Add(std::make_shared<TsdxJob>(TsdxJob{jkRip, jsWaiting, std::move(sound), track}));
+    // Taken now, when the user has been asked; a file that appears later is never replaced.
+    const bool mayReplace = QFileInfo::exists(sound->path);
+    TsdxJob job{jkRip, jsWaiting, std::move(sound), track};
+    job.mayReplace = mayReplace;
+    ripQueue_.Add(std::make_shared<TsdxJob>(std::move(job)));
 }
 
 void TJobHandler::StartJobs() {
     failures_.clear();
+    ripLoopRunning_ = true;
     RunRipLoop();
 }
 
@@ -68,10 +76,14 @@ const TsdxJobList::TJobPtr& TJobHandler::CurrentRip() const {
 void TJobHandler::RunRipLoop() {
     while (NextRipJob()) {
         TsdxJob& job = *CurrentRip();
+        if (ripper_.IsDataTrack(job.track)) {
+            SkipDataTrack(job);
+            continue;
+        }
         ripActive_ = true;
         job.JobState = jsRunning;
         job.sound->Status = ssRipping;
-        job.ripPath = encodeMp3_ ? TLameEnc::RipNameFor(job.sound->path) : job.sound->path;
+        job.ripPath = encodeMp3_ ? TLameEnc::RipNameFor(job.sound->path) : SideNameFor(job.sound->path);
         ripEndedInsideCall_ = false;
         ripCallRunning_ = true;
         const TResult started = ripper_.RipTrack(job.ripPath, job.track);
@@ -89,22 +101,25 @@ void TJobHandler::RunRipLoop() {
 }
 
 bool TJobHandler::NextRipJob() {
-    if (ripQueue_.Count() == 0)
+    if (ripsStopped_ || ripIndex_ + 1 >= ripQueue_.Count())
         return false;
-    if (ripIndex_ + 1 >= ripQueue_.Count()) {
-        ripIndex_ = -1;
-        return false;
-    }
     ++ripIndex_;
     return true;
 }
 
+void TJobHandler::SkipDataTrack(TsdxJob& job) {
+    job.JobState = jsSkipped;
+    job.sound->Comment.clear();
+    job.sound->Status = ssCdTrack;
+    ++ripsDone_;
+    failures_.append({{}, QString("Track %1 is a data track and was not ripped").arg(job.track + 1), {}});
+    Notify(OnRipProgress);
+}
+
 void TJobHandler::RipDoneReceived() {
     ripInProgress_ = false;
-    if (!cancelledRipPath_.isEmpty()) {
-        KeepRip(cancelledRipPath_, cancelledFinalPath_);
-        cancelledRipPath_.clear();
-    }
+    if (const TsdxJobList::TJobPtr cancelled = std::exchange(cancelledRip_, {}))
+        AddFailure(*cancelled->sound, "Cancelled while it was being ripped", KeepCutRip(*cancelled));
     if (ripCallRunning_) {
         ripEndedInsideCall_ = true;
         return;
@@ -136,20 +151,33 @@ void TJobHandler::RipDoneStep() {
     job->JobState = jsDone;
     if (encodeMp3_ || needsResample_) {
         sound.Status = ssNeedConvert;
-        conversionQueue_.Add(std::make_shared<TsdxJob>(TsdxJob{
-            needsResample_ ? jkResample : jkEncodeMp3, jsWaiting, job->sound, job->track, job->ripPath}));
+        TsdxJob conversion{needsResample_ ? jkResample : jkEncodeMp3, jsWaiting, job->sound,
+                           job->track, job->ripPath};
+        conversion.mayReplace = job->mayReplace;
+        conversionQueue_.Add(std::make_shared<TsdxJob>(std::move(conversion)));
         StartNextConversion();
     } else {
         sound.Status = ssDone;
-        TagRippedSound(sound);
+        FinishFile(*job, job->ripPath);
     }
 }
 
-void TJobHandler::TagRippedSound(tsound& sound) {
-    const TResult tagged = tagger_.WriteTags(sound);
+void TJobHandler::FinishFile(const TsdxJob& job, const QString& output) {
+    tsound& sound = *job.sound;
+    // The tags go into the side file, so the final name only ever shows a tagged file.
+    tsound atSide = sound;
+    atSide.path = output;
+    atSide.pathOnDisk.clear();
+    // The encoder wrote the MP3's tags itself.
+    const TResult tagged = job.JobKind == jkEncodeMp3 ? TResult::Ok() : tagger_.WriteTags(atSide);
     if (!tagged) {
         sound.Status = sserror;
-        AddFailure(sound, tagged.ErrorText());
+        AddFailure(sound, tagged.ErrorText(), KeepUnder(output, IncompleteNameFor(sound.path)));
+        return;
+    }
+    if (const TResult placed = PutInPlace(output, sound.path, job.mayReplace); !placed) {
+        sound.Status = sserror;
+        AddFailure(sound, placed.ErrorText(), KeepUnder(output, sound.path));
     }
 }
 
@@ -157,25 +185,42 @@ void TJobHandler::AddFailure(const tsound& sound, const QString& reason, const Q
     failures_.append({sound.path, reason, keptAs});
 }
 
-QString TJobHandler::KeepRip(const QString& ripPath, const QString& finalPath) {
-    if (ripPath.isEmpty() || ripPath == finalPath || !QFileInfo::exists(ripPath))
-        return {};
-    return TLameEnc::KeepRipAsWav(ripPath, finalPath);
+QString TJobHandler::KeepCutRip(const TsdxJob& job) {
+    return KeepUnder(job.ripPath, IncompleteNameFor(job.sound->path));
+}
+
+QString TJobHandler::KeepUnconvertedRip(const TsdxJob& job) const {
+    // A whole rip that an MP3 import did not encode is a good WAV of the track.
+    if (job.JobKind == jkEncodeMp3)
+        return TLameEnc::KeepRipAsWav(job.ripPath, job.sound->path);
+    return KeepUnder(job.ripPath, IncompleteNameFor(job.sound->path));
 }
 
 void TJobHandler::StopAfterRipError(const QString& error) {
-    if (const TsdxJobList::TJobPtr job = CurrentRip())
-        AddFailure(*job->sound, error, KeepRip(job->ripPath, job->sound->path));
-    CancelJobs();
-    Notify(OnRipProgress);
-    Notify(OnMessage, "Error riping tracks:\n" + error + "\n" + "Ripping stopped");
+    if (const TsdxJobList::TJobPtr job = CurrentRip()) {
+        job->JobState = jsWaiting;
+        job->sound->Status = ssCdTrack;
+        AddFailure(*job->sound, error, KeepCutRip(*job));
+    }
+    int notRipped = 0;
+    for (int i = ripIndex_ + 1; i < ripQueue_.Count(); ++i)
+        notRipped += ripQueue_.Items(i)->JobState == jsWaiting ? 1 : 0;
+    const QString stopped = notRipped == 0   ? QString("Ripping stopped")
+                            : notRipped == 1 ? QString("Ripping stopped: 1 more track was not ripped")
+                                             : QString("Ripping stopped: %1 more tracks were not ripped")
+                                                   .arg(notRipped);
+    failures_.append({{}, stopped, {}});
+    ripsStopped_ = true;
+    // The tracks ripped before are whole: their conversions still run.
+    QueueEnd();
 }
 
 void TJobHandler::QueueEnd() {
+    ripLoopRunning_ = false;
     Notify(OnRipProgress);
     // With conversions, the last conversion's end finishes the work; unless there is none left
     // (no tracks at all, or the queues were emptied by a cancel).
-    if ((!encodeMp3_ && !needsResample_) || AllWorkDone())
+    if (AllWorkDone())
         Finish();
 }
 
@@ -201,8 +246,8 @@ void TJobHandler::ConversionDone(const IConversionStage& stage) {
         tsound& sound = *job->sound;
         if (!result.Succeeded)
             AddFailure(sound, result.Reason, result.KeptAs);
-        else if (job->JobKind == jkResample && sound.Status != sserror)
-            TagRippedSound(sound);
+        else
+            FinishFile(*job, result.Output);
         // Its import was cancelled meanwhile: no final pass will reach it.
         if (conversionQueue_.IndexOf(job.get()) < 0)
             MarkEnded(sound);
@@ -211,20 +256,23 @@ void TJobHandler::ConversionDone(const IConversionStage& stage) {
         Finish();
     else
         StartNextConversion();
-    Notify(OnMessage, result.UserMessage);
 }
 
 void TJobHandler::KeepWaitingConversionRips() {
     for (int i = 0; i < conversionQueue_.Count(); ++i) {
         const TsdxJob& job = *conversionQueue_.Items(i);
         if (job.JobState == jsWaiting)
-            KeepRip(job.ripPath, job.sound->path);
+            AddFailure(*job.sound, "Cancelled before it was converted", KeepUnconvertedRip(job));
     }
 }
 
 bool TJobHandler::AllWorkDone() const {
-    return !currentConversion_ && conversionQueue_.AllDone() &&
-           conversionQueue_.Count() == ripQueue_.Count() && ripQueue_.AllDone();
+    if (ripLoopRunning_ || ripInProgress_ || currentConversion_)
+        return false;
+    for (int i = 0; i < conversionQueue_.Count(); ++i)
+        if (conversionQueue_.Items(i)->JobState == jsWaiting)
+            return false;
+    return true;
 }
 
 void TJobHandler::Finish() {
@@ -245,11 +293,9 @@ void TJobHandler::FinalPass() {
 
 void TJobHandler::CancelJobs() {
     ripper_.CancelRip();
-    if (ripInProgress_ && CurrentRip()) {
-        // Its file is still being written; it is kept once the rip has closed it.
-        cancelledRipPath_ = CurrentRip()->ripPath;
-        cancelledFinalPath_ = CurrentRip()->sound->path;
-    }
+    // Its file is still being written; its audio is kept once the rip has closed it.
+    if (ripInProgress_ && CurrentRip())
+        cancelledRip_ = CurrentRip();
     KeepWaitingConversionRips();
     FinalPass();
     for (int i = 0; i < conversionQueue_.Count(); ++i) {

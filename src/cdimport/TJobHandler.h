@@ -19,10 +19,16 @@
 // For one import: ResetJobs, SetOutputFormat, AddRipJob per sound, StartJobs; CancelJobs at any
 // time while work runs.
 //
-// The handler shows nothing. Texts the user is to see at once come through OnMessage, and every
-// track that failed is listed in Failures for one report at the end. For an MP3 import each
-// track is ripped into an intermediate WAV of the import's own; a rip that is not encoded
-// (cancel, failure) is kept under a ".wav" name nothing had before, never under the MP3's name.
+// Every file is made under a side name and gets its final name only when it is whole (ripped,
+// converted, tagged); an earlier file under that name is replaced at that moment, in one step,
+// and only when it was there when the job was queued (the caller has asked the user). A track
+// that fails or is cut keeps the earlier file as it was; its audio is kept under a name that
+// says it is incomplete ("03 - Rain (incomplete).wav"; an MP3 not encoded keeps its whole rip
+// as "03 - Rain.wav"). A data track is skipped. A rip error stops the rips; tracks ripped before
+// are still converted.
+//
+// The handler shows nothing: every track that failed, and every note (a skipped data track,
+// the stop after a rip error), is listed in Failures for the one report at the end.
 class TJobHandler {
 public:
     // With the real stages: libsoxr for rate and depth, the lame program for MP3.
@@ -37,10 +43,12 @@ public:
     void ResetJobs();
     void SetOutputFormat(const TOutputFormat& format);
     // The sound shows "Waiting.." and ssWaiting; the job keeps it until the work is over.
+    // A file under the sound's name now will be replaced when the new one is whole.
     void AddRipJob(TSoundRef sound, int track);
     void StartJobs();
     // Rips left: ssCdTrack; conversions waiting or running: sserror; work done: ssnormal.
-    // The running rip stops at its next block; a running conversion still finishes its file.
+    // The running rip stops at its next block and its audio is kept as incomplete; rips
+    // waiting for their conversion are kept too; a running conversion still finishes its file.
     void CancelJobs();
 
     int RipsDone() const { return ripsDone_; }
@@ -57,16 +65,11 @@ public:
     // The main window sets its WriteID3, WriteBwav and WriteIXML flags before each import.
     TTagger& Tagger() { return tagger_; }
 
-    // The tracks of the running or last import that failed: rips that stopped the import, tag
-    // writes, conversions. Emptied by StartJobs.
+    // The tracks of the running or last import that failed (rips, tag writes, conversions,
+    // putting in place, cancelled work) and the notes for the same report. Emptied by StartJobs.
     const QList<TImportFailure>& Failures() const { return failures_; }
 
     TNotification OnRipProgress; // after each rip job and when the rip queue is exhausted
-    // A text for a message box: "Error riping tracks:\n<reason>\nRipping stopped" when a rip
-    // failed and the work was stopped, or a stage's message ("Error starting encoding!").
-    // Raised once the handler's own step is over, so the receiver may run a modal box whose
-    // event loop ends rips and conversions.
-    TMessageNotification OnMessage;
     // When all work has ended or was cancelled; may come twice for one import (a cancel, then
     // the end of the rip that was running).
     TNotification OnFinished;
@@ -80,11 +83,15 @@ private:
     // False when the rip failed and the work was stopped.
     bool RipEnded();
     void RipDoneStep();
+    void SkipDataTrack(TsdxJob& job);
     void StopAfterRipError(const QString& error);
-    void TagRippedSound(tsound& sound);
+    // Tags `output` (the whole file of `job`) and gives it the sound's name.
+    void FinishFile(const TsdxJob& job, const QString& output);
     void AddFailure(const tsound& sound, const QString& reason, const QString& keptAs = {});
-    // Moves the intermediate rip of an MP3 that will not be made to a free ".wav" name.
-    static QString KeepRip(const QString& ripPath, const QString& finalPath);
+    // Keeps the cut audio of a rip under its incomplete name; where it is now.
+    static QString KeepCutRip(const TsdxJob& job);
+    // Keeps the whole rip of a conversion that will not run; where it is now.
+    QString KeepUnconvertedRip(const TsdxJob& job) const;
     void KeepWaitingConversionRips();
     void QueueEnd();
     void StartNextConversion();
@@ -110,8 +117,9 @@ private:
     bool ripCallRunning_ = false;
     bool ripEndedInsideCall_ = false;
     bool ripInProgress_ = false; // a rip has started and its end has not come yet
-    // The intermediate file of an MP3 rip that was cancelled while it ran, kept when it ends.
-    QString cancelledRipPath_;
-    QString cancelledFinalPath_;
+    bool ripLoopRunning_ = false; // from StartJobs until the rip queue is through or stopped
+    bool ripsStopped_ = false;    // a rip failed: no further rips, conversions go on
+    // The rip that was cancelled while it ran; its cut audio is kept when it ends.
+    TsdxJobList::TJobPtr cancelledRip_;
     QList<TImportFailure> failures_;
 };

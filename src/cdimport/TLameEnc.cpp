@@ -1,5 +1,6 @@
 #include "cdimport/TLameEnc.h"
 
+#include "cdimport/OutputFilePlacement.h"
 #include "cdimport/TFreeFileName.h"
 
 #include <QFile>
@@ -49,9 +50,8 @@ QString TLameEnc::KeepRipAsWav(const QString& ripPath, const QString& mp3Path) {
     return kept.isEmpty() ? ripPath : kept;
 }
 
-TConversionResult TLameEnc::Failed(const QString& reason, const TConversionInput& input,
-                                   const QString& userMessage) {
-    return {false, reason, userMessage, KeepRipAsWav(input.RipPath, input.Path)};
+TConversionResult TLameEnc::Failed(const QString& reason, const TConversionInput& input) {
+    return {false, reason, KeepRipAsWav(input.RipPath, input.Path), {}};
 }
 
 TConversionResult TLameEnc::Convert(const TConversionInput& input) {
@@ -60,10 +60,8 @@ TConversionResult TLameEnc::Convert(const TConversionInput& input) {
     // Without a rip of its own the stage has nothing it may move or encode.
     if (rip == mp3 || !QFileInfo::exists(rip))
         return {false, QString("No ripped audio to encode for \"%1\"").arg(mp3), {}, {}};
-    if (QFileInfo::exists(mp3) || QFileInfo(mp3).isSymLink())
-        return Failed(QString("\"%1\" exists already").arg(mp3), input);
 
-    const QString partial = TFreeFileName::For(mp3 + "_");
+    const QString partial = SideNameFor(mp3);
     const TEncoderRun run = program_->Run(
         Arguments(input.Format.BitRate, input.WriteTags, input.Tags, rip, partial));
     QString reason;
@@ -73,14 +71,11 @@ TConversionResult TLameEnc::Convert(const TConversionInput& input) {
         reason = "The encoder ended with an error";
     else if (QFileInfo(partial).size() <= 0)
         reason = "The encoder wrote no MP3";
-    // QFile::rename never replaces: a file that appeared under the name meanwhile stays.
-    else if (!QFile::rename(partial, mp3))
-        reason = QString("\"%1\" could not be put in place").arg(mp3);
     if (!reason.isEmpty()) {
         if (run.Started)
             QFile::remove(partial); // a name nothing had before the encoder ran
-        return Failed(reason, input, run.Started ? QString() : reason);
+        return Failed(reason, input);
     }
     QFile::remove(rip);
-    return {true, {}, {}, {}};
+    return {true, {}, {}, partial};
 }

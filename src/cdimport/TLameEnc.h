@@ -6,8 +6,8 @@
 #include <memory>
 
 // Encodes each ripped file into an MP3. The ripper writes an intermediate WAV of the import's
-// own ("Track 02.mp3.rip.wav"); the encoder writes a partial file of a free name, which is put
-// in place only under a free MP3 name, and the intermediate is removed once the MP3 is there.
+// own ("Track 02.mp3.rip.wav"); the encoder writes the MP3 under a side name of a free name,
+// which the job handler puts in place, and the intermediate is removed once the MP3 is whole.
 // When the encoder cannot start or fails, the ripped audio stays on disk under a ".wav" name
 // nothing had before. No file the import did not make is deleted or replaced.
 class TLameEnc : public TConversionStage {
@@ -32,8 +32,7 @@ protected:
     TConversionResult Convert(const TConversionInput& input) override;
 
 private:
-    static TConversionResult Failed(const QString& reason, const TConversionInput& input,
-                                    const QString& userMessage = {});
+    static TConversionResult Failed(const QString& reason, const TConversionInput& input);
 
     std::unique_ptr<IEncoderProgram> program_;
 };

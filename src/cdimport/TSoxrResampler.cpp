@@ -1,7 +1,7 @@
 #include "cdimport/TSoxrResampler.h"
 
 #include "app/tsound.h"
-#include "cdimport/TFreeFileName.h"
+#include "cdimport/OutputFilePlacement.h"
 #include "cdimport/TSoxrConverter.h"
 
 #include <QFile>
@@ -22,22 +22,24 @@ void TSoxrResampler::Start(std::shared_ptr<TsdxJob> job, const TOutputFormat& fo
 }
 
 TConversionResult TSoxrResampler::Convert(const TConversionInput& input) {
-    // A name of the stage's own: a file "<path>_" of the user's is neither written nor removed.
-    const QString converted = TFreeFileName::For(input.Path + "_");
+    // A side name of the stage's own: no file of the user's is written or removed.
+    const QString converted = SideNameFor(input.Path);
     const QString error = TSoxrConverter::Convert(
-        input.Path, converted, input.Format.SampleRate, input.Format.BitDepth,
+        input.RipPath, converted, input.Format.SampleRate, input.Format.BitDepth,
         [this](qint64 done, qint64 total) {
             if (done != 0 && total > 0)
                 percent_ = int(std::nearbyint(double(done) / double(total) * 100.0));
         });
-    if (!error.isEmpty())
-        return {false, error, {}, input.Path};
-    if (!ReplaceFile(converted, input.Path)) {
+    if (!error.isEmpty()) {
         QFile::remove(converted);
-        return {false, QString("\"%1\" could not be replaced by its conversion").arg(input.Path), {},
-                input.Path};
+        // The rip at CD format is whole, but not what was asked for.
+        if (input.RipPath == input.Path)
+            return {false, error, input.Path, {}};
+        return {false, error, KeepUnder(input.RipPath, IncompleteNameFor(input.Path)), {}};
     }
-    return {true, {}, {}, {}};
+    if (input.RipPath != input.Path)
+        QFile::remove(input.RipPath);
+    return {true, {}, {}, converted};
 }
 
 void TSoxrResampler::ProgressTimerTimer() {

@@ -6,9 +6,9 @@
 
 #include <atomic>
 
-// Converts each ripped WAV file in place to the import's sample rate and bit depth. It writes
-// "<path>_" and then puts it in the place of the ripped file; when the conversion fails, the
-// ripped file stays as it was.
+// Converts each ripped WAV file to the import's sample rate and bit depth, into a side file the
+// job handler tags and puts in place; the rip is removed then. When the conversion fails, the
+// ripped audio is kept under its incomplete name.
 class TSoxrResampler : public TConversionStage {
     Q_OBJECT
 public:

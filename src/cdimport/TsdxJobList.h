@@ -24,7 +24,7 @@ public:
     void Clear() { jobs_.clear(); }
     bool AllDone() const {
         for (const TJobPtr& job : jobs_)
-            if (job->JobState != jsDone)
+            if (job->JobState != jsDone && job->JobState != jsSkipped)
                 return false;
         return true;
     }

@@ -164,8 +164,8 @@ TEST_F(ImportController, CdTextGivesTheDescriptionsWithoutReorderingTheTracks) {
     panel.Marked = {0, 2};
     ASSERT_TRUE(controller->acRipSelectedExecute());
     ASSERT_EQ(ripper.RippedFiles.size(), 2);
-    EXPECT_TRUE(ripper.RippedFiles[0].endsWith("01 - Zephyr.wav"));
-    EXPECT_TRUE(ripper.RippedFiles[1].endsWith("03 - Anvil.wav"));
+    EXPECT_TRUE(ripper.RippedFiles[0].endsWith("01 - Zephyr.wav.part")) << "ripped beside its final name";
+    EXPECT_TRUE(ripper.RippedFiles[1].endsWith("03 - Anvil.wav.part"));
 }
 
 TEST_F(ImportController, NewDiscLookupsFollowTheTabAndTheOptions) {
@@ -199,7 +199,7 @@ TEST_F(ImportController, RipDiscQueuesEveryTrackInListOrder) {
     ASSERT_EQ(ripper.RippedFiles.size(), 15);
     for (int i = 0; i < 15; ++i)
         EXPECT_EQ(QFileInfo(ripper.RippedFiles[i]).fileName(),
-                  QString::asprintf("%.2d - Track %.2d.wav", i + 1, i + 1));
+                  QString::asprintf("%.2d - Track %.2d.wav.part", i + 1, i + 1));
     ASSERT_FALSE(panel.Shown.isEmpty());
     EXPECT_EQ(panel.Shown.first().Maximum, 1500);
     EXPECT_EQ(panel.Started, 1);
@@ -301,7 +301,7 @@ TEST_F(ImportController, ACancelLeavesNoCutTrackUnderItsFinalName) {
     EXPECT_GE(panel.Ended, 1);
 }
 
-TEST_F(ImportController, ClosingWaitsForTheRunningConversionAndRemovesTheStoppedRip) {
+TEST_F(ImportController, ClosingWaitsForTheRunningConversionAndKeepsTheStoppedRipAsIncomplete) {
     Tick();
     panel.Request.Format = TOutputFormat{sfwav, 256, 24, 48000};
     ripper.EndsLater = true;
@@ -317,7 +317,10 @@ TEST_F(ImportController, ClosingWaitsForTheRunningConversionAndRemovesTheStopped
     EXPECT_FALSE(resampler->Busy());
     EXPECT_FALSE(controller->Running());
     EXPECT_FALSE(QFileInfo::exists(cut));
-    EXPECT_TRUE(QFileInfo::exists(ripper.RippedFiles.value(0)));
+    EXPECT_FALSE(QFileInfo::exists(sounds.Items(1)->path)) << "a cut rip never under its final name";
+    EXPECT_TRUE(QFileInfo::exists(QFileInfo(cut).path() + "/02 - Track 02 (incomplete).wav"));
+    EXPECT_TRUE(QFileInfo::exists(sounds.Items(0)->path)) << "the finished conversion is in place";
+    EXPECT_TRUE(messages.Messages.isEmpty()) << "no report box while the window closes";
 }
 
 TEST_F(ImportController, FailedTracksAreListedInOneMessageAtTheEnd) {
@@ -329,7 +332,9 @@ TEST_F(ImportController, FailedTracksAreListedInOneMessageAtTheEnd) {
     EXPECT_TRUE(messages.Messages[0].startsWith("These tracks were not imported:\n02 - Track 02.wav: "))
         << messages.Messages[0].toStdString();
     EXPECT_EQ(messages.Messages[0].count('\n'), 1);
-    EXPECT_TRUE(QFileInfo::exists(ripper.RippedFiles.value(1))); // the rip stays
+    EXPECT_TRUE(messages.Messages[0].endsWith("(the ripped audio is kept as \"02 - Track 02 (incomplete).wav\")"))
+        << messages.Messages[0].toStdString();
+    EXPECT_FALSE(QFileInfo::exists(sounds.Items(1)->path));
 }
 
 TEST_F(ImportController, TheDiscIsReportedToTheDatabaseOnlyFromTheSfxTabWhenAsked) {

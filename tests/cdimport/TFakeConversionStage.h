@@ -3,7 +3,10 @@
 #include "app/tsound.h"
 #include "cdimport/IConversionStage.h"
 
+#include <QFile>
 #include <QList>
+
+#include <optional>
 
 #include <gtest/gtest.h>
 
@@ -33,13 +36,20 @@ public:
     void SetOnDone(TNotification notification) override { onDone_ = std::move(notification); }
     const TConversionResult& LastResult() const override { return result_; }
 
-    // Ends the running job as `result` says; by default a success.
-    void Complete(const TConversionResult& result = {true, {}, {}, {}}) {
+    // Ends the running job as `result` says. By default a success whose output is the rip
+    // itself, moved to a side name as a real stage's output would be.
+    void Complete(std::optional<TConversionResult> result = {}) {
         ASSERT_TRUE(Busy());
-        result_ = result;
+        if (!result) {
+            const QString output = job_->ripPath + ".converted";
+            if (!QFile::rename(job_->ripPath, output))
+                ADD_FAILURE() << "no rip to convert: " << job_->ripPath.toStdString();
+            result = TConversionResult{true, {}, {}, output};
+        }
+        result_ = *result;
         std::shared_ptr<TsdxJob> job = std::move(job_);
         job->JobState = jsDone;
-        job->sound->Status = result.Succeeded ? ssDone : sserror;
+        job->sound->Status = result_.Succeeded ? ssDone : sserror;
         job->sound->CopyCount = 0;
         if (OnStateChanged)
             OnStateChanged();

@@ -16,6 +16,7 @@ public:
     bool EndsLater = false;
     int FailingTrack = -1;      // RipTrack fails for this track, writing nothing
     int BrokenTrack = -1;       // this track's file is no WAV file, so its tag write fails
+    QList<int> DataTracks;      // tracks of data: RipTrack refuses them, as a drive does
     QString ErrorText = "Cannot create file";
     QString EndError;           // RipError of the rips that end
     QString Report;             // RipReport of the rips that end
@@ -26,6 +27,8 @@ public:
     TResult RipTrack(const QString& fileName, int track) override {
         if (track == FailingTrack)
             return TResult::Error(ErrorText);
+        if (DataTracks.contains(track))
+            return TResult::Error("Cannot open the track for ripping: it is a data track");
         if (track == BrokenTrack)
             WriteBytes(fileName, "no RIFF here");
         else
@@ -47,6 +50,7 @@ public:
     void SetOnRipDone(TNotification notification) override { onRipDone_ = std::move(notification); }
     QString RipError() const override { return EndError; }
     QString RipReport() const override { return Report; }
+    bool IsDataTrack(int track) const override { return DataTracks.contains(track); }
 
     static void WriteBytes(const QString& fileName, const QByteArray& bytes) {
         QFile file(fileName);

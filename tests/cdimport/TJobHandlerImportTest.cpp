@@ -4,6 +4,7 @@
 #include "cdimport/TCDcontrolRipper.h"
 #include "cdimport/TCdImageWriter.h"
 #include "cdimport/TFakeAudioOutput.h"
+#include "cdimport/TFileSizeLimit.h"
 #include "cdimport/TJobHandler.h"
 #include "cdimport/TLibcdioDrives.h"
 #include "cdimport/TSineWav.h"
@@ -111,5 +112,38 @@ TEST_F(TJobHandlerImportTest, RipsAndEncodesEveryTrackToMp3) {
         probe.waitForFinished(30000);
         EXPECT_EQ(QString::fromUtf8(probe.readAllStandardOutput()).split('\n', Qt::SkipEmptyParts),
                   QStringList({"format_name=mp3", QString("TAG:title=Tone %1").arg(i + 1)}));
+    }
+}
+
+TEST_F(TJobHandlerImportTest, FullDiskLeavesTheEarlierTakeAndKeepsTheCutAudioAsIncomplete) {
+    const struct {
+        const char* Name;
+        TOutputFormat Format;
+        QString Earlier;
+    } cases[] = {
+        {"CD WAV", {sfwav, 256, 16, 44100}, "Track 01.wav"},
+        {"resampled WAV", {sfwav, 256, 24, 48000}, "Track 01.wav"},
+        {"MP3", {sfmp3, 128, 16, 44100}, "Track 01.mp3"},
+    };
+    for (const auto& c : cases) {
+        for (const QString& file : OutFiles())
+            QFile::remove(dir.File("out/" + file));
+        sounds.clear();
+        dir.Write("out/" + c.Earlier, "the earlier good take");
+        bool finished = false;
+        {
+            // The disk fills up 100,000 bytes into the first track's rip.
+            TFileSizeLimit diskFull(100000);
+            finished = Import(c.Format);
+        }
+        ASSERT_TRUE(finished) << c.Name;
+
+        EXPECT_EQ(dir.Read("out/" + c.Earlier), "the earlier good take") << c.Name;
+        EXPECT_EQ(OutFiles(), QStringList({"Track 01 (incomplete).wav", c.Earlier})) << c.Name;
+        EXPECT_EQ(QFileInfo(dir.File("out/Track 01 (incomplete).wav")).size(), 100000) << c.Name;
+        ASSERT_FALSE(handler->Failures().isEmpty()) << c.Name;
+        EXPECT_TRUE(handler->Failures()[0].Reason.endsWith("File too large"))
+            << handler->Failures()[0].Text().toStdString();
+        EXPECT_EQ(handler->Failures().size(), 2) << "the track and the stop: " << c.Name;
     }
 }

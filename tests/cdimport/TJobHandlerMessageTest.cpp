@@ -18,8 +18,8 @@
 #include <vector>
 
 namespace {
-// A resampling stage whose first job fails with a message for the user; the others wait for
-// the test's release, then replace the ripped file with a converted one as a real stage does.
+// A resampling stage whose first job fails; the others wait for the test's release, then write
+// a converted file under a side name as a real stage does.
 class TScriptedStage : public TConversionStage {
 public:
     TScriptedStage() : TConversionStage(nullptr) {}
@@ -32,12 +32,12 @@ public:
 protected:
     TConversionResult Convert(const TConversionInput& input) override {
         if (conversions_++ == 0)
-            return {false, "Conversion failed", "Conversion failed", input.Path};
+            return {false, "Conversion failed", input.RipPath};
         while (!Release)
             QThread::msleep(1);
-        TFakeRipper::WriteWav(input.Path + "_");
-        ReplaceFile(input.Path + "_", input.Path);
-        return {true};
+        TFakeRipper::WriteWav(input.Path + ".converted");
+        QFile::remove(input.RipPath);
+        return {true, {}, {}, input.Path + ".converted"};
     }
 
 private:
@@ -55,7 +55,7 @@ bool WaitUntil(const std::function<bool()>& condition) {
 }
 } // namespace
 
-TEST(TJobHandlerMessageTest, RipEndingWhileAConversionMessageIsShownIsNotTakenForItsEnd) {
+TEST(TJobHandlerMessageTest, ConversionEndsOnTheirWorkerComeBackInOrderWithTheRips) {
     TTestDir dir;
     TRecordingMessages messages;
     TFakeRipper ripper;
@@ -66,12 +66,6 @@ TEST(TJobHandlerMessageTest, RipEndingWhileAConversionMessageIsShownIsNotTakenFo
     handler.Tagger().WriteID3 = true;
     int finished = 0;
     handler.OnFinished = [&] { ++finished; };
-    // A modal box runs the window's events: the second rip ends while it is shown.
-    QStringList shown;
-    handler.OnMessage = [&](const QString& text) {
-        shown.append(text);
-        ripper.EndRip();
-    };
 
     std::vector<std::unique_ptr<tsound>> sounds;
     handler.ResetJobs();
@@ -85,13 +79,15 @@ TEST(TJobHandlerMessageTest, RipEndingWhileAConversionMessageIsShownIsNotTakenFo
     handler.StartJobs();
     ripper.EndRip(); // the first conversion starts, the second rip runs
 
-    ASSERT_TRUE(WaitUntil([&] { return !shown.isEmpty(); }));
+    ASSERT_TRUE(WaitUntil([&] { return !handler.Failures().isEmpty(); }));
+    ripper.EndRip();
     EXPECT_EQ(sounds[1]->Status, ssConverting);
     EXPECT_EQ(finished, 0) << "the second conversion still runs";
     stage->Release = true;
     ASSERT_TRUE(WaitUntil([&] { return finished > 0; }));
 
-    EXPECT_EQ(shown, QStringList{"Conversion failed"});
+    ASSERT_EQ(handler.Failures().size(), 1);
+    EXPECT_EQ(handler.Failures()[0].Reason, "Conversion failed");
     EXPECT_TRUE(messages.Messages.isEmpty()) << "the handler decides, the stage shows nothing";
     EXPECT_EQ(sounds[0]->Status, sserror);
     EXPECT_EQ(sounds[1]->Status, ssnormal);

@@ -1,95 +1,5 @@
-#include "common/BorrowedSound.h"
-#include "app/tsound.h"
-#include "cdimport/TFakeConversionStage.h"
-#include "cdimport/TFakeRipper.h"
-#include "cdimport/TJobHandler.h"
-#include "common/QtPrinters.h"
-#include "common/TRecordingMessages.h"
-#include "common/TTestDir.h"
+#include "cdimport/JobHandlerFixture.h"
 
-#include <QDir>
-
-#include <gtest/gtest.h>
-
-#include <vector>
-
-namespace {
-using TTrail = QList<TSoundStatus>;
-
-const TOutputFormat cdWav{sfwav, 256, 16, 44100};
-const TOutputFormat wav48k24{sfwav, 256, 24, 48000};
-const TOutputFormat mp3At192{sfmp3, 192, 16, 44100};
-
-const TTrail untouchedTrail{ssWaiting, ssRipping, ssDone, ssnormal};
-const TTrail convertedTrail{ssWaiting, ssRipping, ssNeedConvert, ssConverting, ssDone, ssnormal};
-
-// A handler with a fake ripper and fake stages. Every status a sound takes on the way is
-// recorded in its trail.
-class TJobHandlerTest : public ::testing::Test {
-protected:
-    TJobHandlerTest() {
-        auto resamplerStage = std::make_unique<TFakeConversionStage>();
-        auto encoderStage = std::make_unique<TFakeConversionStage>();
-        resampler = resamplerStage.get();
-        encoder = encoderStage.get();
-        handler = std::make_unique<TJobHandler>(ripper, std::move(resamplerStage), std::move(encoderStage));
-        handler->Tagger().WriteID3 = true;
-        handler->OnRipProgress = [this] { ++ripProgress; Sample(); };
-        handler->OnFinished = [this] { ++finished; Sample(); };
-        handler->OnMessage = [this](const QString& text) { shown.append(text); };
-        ripper.OnRipStarted = [this] { Sample(); };
-        resampler->OnStateChanged = [this] { Sample(); };
-        encoder->OnStateChanged = [this] { Sample(); };
-    }
-
-    void Queue(int count, const TOutputFormat& format) {
-        handler->ResetJobs();
-        handler->SetOutputFormat(format);
-        const QString extension = format.AudioFormat == sfmp3 ? ".mp3" : ".wav";
-        for (int i = 0; i < count; ++i) {
-            auto sound = std::make_unique<tsound>();
-            sound->path = dir.File(QString("Track %1%2").arg(i + 1, 2, 10, QChar('0')).arg(extension));
-            sound->Status = ssCdTrack;
-            sound->ID3.Title = "Rain on a tin roof";
-            handler->AddRipJob(BorrowedSound(*sound), i);
-            sounds.push_back(std::move(sound));
-        }
-        trails.resize(count);
-        Sample();
-    }
-
-    void Sample() {
-        for (size_t i = 0; i < sounds.size(); ++i)
-            if (trails[i].isEmpty() || trails[i].last() != sounds[i]->Status)
-                trails[i].append(sounds[i]->Status);
-    }
-
-    TSoundStatus Status(int index) const { return sounds[size_t(index)]->Status; }
-    QStringList Files() const { return QDir(dir.Path()).entryList(QDir::Files); }
-    QStringList FailureTexts() const {
-        QStringList texts;
-        for (const TImportFailure& failure : handler->Failures())
-            texts << failure.Text();
-        return texts;
-    }
-    bool HasId3Chunk(int index) const {
-        QFile file(sounds[size_t(index)]->path);
-        return file.open(QIODevice::ReadOnly) && file.readAll().contains("id3 ");
-    }
-
-    TTestDir dir;
-    TRecordingMessages messages; // the handler shows nothing itself
-    QStringList shown;           // what OnMessage gave for a message box
-    std::vector<std::unique_ptr<tsound>> sounds;
-    TFakeRipper ripper;
-    TFakeConversionStage* resampler = nullptr;
-    TFakeConversionStage* encoder = nullptr;
-    std::unique_ptr<TJobHandler> handler;
-    QList<TTrail> trails;
-    int ripProgress = 0;
-    int finished = 0;
-};
-} // namespace
 
 TEST_F(TJobHandlerTest, AddRipJobQueuesTheSoundAsWaiting) {
     Queue(2, cdWav);
@@ -222,12 +132,15 @@ TEST_F(TJobHandlerTest, CancelDuringTheThirdOfFiveRips) {
     EXPECT_EQ(finished, 1);
     EXPECT_FALSE(handler->RipActive());
 
-    // The running rip closes its shorter file; nothing new starts, nothing changes.
+    // The running rip closes its shorter file, which is kept under a name that says so;
+    // nothing new starts, nothing changes.
     ripper.EndRip();
     EXPECT_EQ(ripper.RippedFiles.size(), 3);
-    EXPECT_TRUE(QFile::exists(sounds[2]->path));
+    EXPECT_EQ(Files(), QStringList({"Track 01.wav", "Track 02.wav", "Track 03 (incomplete).wav"}));
     for (int i = 0; i < 5; ++i)
         EXPECT_EQ(Status(i), expected[i]) << "sound " << i;
+    EXPECT_EQ(FailureTexts(), QStringList({"Track 03.wav: Cancelled while it was being ripped (the "
+                                           "ripped audio is kept as \"Track 03 (incomplete).wav\")"}));
     EXPECT_GE(finished, 1);
 }
 
@@ -238,11 +151,10 @@ TEST_F(TJobHandlerTest, FirstFileThatCannotBeCreatedStopsTheImport) {
 
     handler->StartJobs();
 
-    EXPECT_EQ(shown, QStringList({"Error riping tracks:\nCannot create file "
-                                  "\"/x/Track 01.wav\". Permission denied\nRipping stopped"}));
     EXPECT_TRUE(messages.Messages.isEmpty());
     EXPECT_EQ(FailureTexts(), QStringList({"Track 01.wav: Cannot create file \"/x/Track 01.wav\". "
-                                           "Permission denied"}));
+                                           "Permission denied",
+                                           "Ripping stopped: 4 more tracks were not ripped"}));
     for (int i = 0; i < 5; ++i)
         EXPECT_EQ(Status(i), ssCdTrack) << "sound " << i;
     EXPECT_TRUE(ripper.RippedFiles.isEmpty());
@@ -257,7 +169,10 @@ TEST_F(TJobHandlerTest, RipEndingOnAReadErrorStopsTheImport) {
 
     handler->StartJobs();
 
-    EXPECT_EQ(shown, QStringList({"Error riping tracks:\nRead error at sector 150\nRipping stopped"}));
+    EXPECT_EQ(FailureTexts(), QStringList({"Track 01.wav: Read error at sector 150 (the ripped audio "
+                                           "is kept as \"Track 01 (incomplete).wav\")",
+                                           "Ripping stopped: 2 more tracks were not ripped"}));
+    EXPECT_EQ(Files(), QStringList({"Track 01 (incomplete).wav"}));
     EXPECT_EQ(ripper.RippedFiles.size(), 1);
     EXPECT_TRUE(resampler->Starts.isEmpty()) << "a short file is not converted";
     for (int i = 0; i < 3; ++i)
@@ -300,14 +215,14 @@ TEST_F(TJobHandlerTest, FailedConversionKeepsItsErrorMarkAndTheQueueGoesOn) {
     Queue(3, wav48k24);
     handler->StartJobs();
 
-    resampler->Complete({false, "read error", {}, sounds[0]->path});
+    resampler->Complete(TConversionResult{false, "read error", dir.File("Track 01 (incomplete).wav")});
     resampler->Complete();
     resampler->Complete();
 
-    EXPECT_EQ(FailureTexts(), QStringList({"Track 01.wav: read error"}));
-    EXPECT_TRUE(shown.isEmpty());
+    EXPECT_EQ(FailureTexts(), QStringList({"Track 01.wav: read error (the ripped audio is kept as "
+                                           "\"Track 01 (incomplete).wav\")"}));
     EXPECT_EQ(Status(0), sserror);
-    EXPECT_FALSE(HasId3Chunk(0)) << "the kept rip is not tagged as if converted";
+    EXPECT_FALSE(QFile::exists(sounds[0]->path)) << "nothing unconverted under the final name";
     EXPECT_EQ(Status(1), ssnormal);
     EXPECT_EQ(Status(2), ssnormal);
     EXPECT_EQ(finished, 1);
@@ -337,6 +252,9 @@ TEST_F(TJobHandlerTest, CancelWhileAConversionRunsLetsItFinishItsFile) {
     EXPECT_EQ(ripper.RippedFiles.size(), 3);
     EXPECT_EQ(resampler->Starts.size(), 1);
     EXPECT_GE(finished, 2);
+    EXPECT_EQ(Files(), QStringList({"Track 01.wav", "Track 02 (incomplete).wav",
+                                    "Track 03 (incomplete).wav"}));
+    EXPECT_EQ(FailureTexts().size(), 2) << FailureTexts().join('\n').toStdString();
 }
 
 TEST_F(TJobHandlerTest, ImportWithoutTracksFinishes) {
@@ -350,6 +268,8 @@ TEST_F(TJobHandlerTest, ImportWithoutTracksFinishes) {
 
 TEST_F(TJobHandlerTest, FailedTagWriteMarksTheSoundAndKeepsTheReason) {
     for (const TOutputFormat& format : {cdWav, wav48k24}) {
+        for (const QString& file : Files())
+            QFile::remove(dir.File(file));
         sounds.clear();
         finished = 0;
         ripper.BrokenTrack = 1;
@@ -359,9 +279,11 @@ TEST_F(TJobHandlerTest, FailedTagWriteMarksTheSoundAndKeepsTheReason) {
         while (resampler->Busy())
             resampler->Complete();
 
-        const QString reason = handler->Tagger().WriteTags(*sounds[1]).ErrorText();
-        ASSERT_FALSE(reason.isEmpty());
-        EXPECT_EQ(FailureTexts(), QStringList({"Track 02.wav: " + reason})) << format.SampleRate;
+        ASSERT_EQ(FailureTexts().size(), 1) << format.SampleRate;
+        EXPECT_TRUE(FailureTexts()[0].startsWith("Track 02.wav: ")) << format.SampleRate;
+        EXPECT_TRUE(FailureTexts()[0].endsWith("(the ripped audio is kept as \"Track 02 (incomplete).wav\")"))
+            << FailureTexts()[0].toStdString();
+        EXPECT_FALSE(QFile::exists(sounds[1]->path)) << "no untagged file under the final name";
         EXPECT_EQ(Status(0), ssnormal) << format.SampleRate;
         EXPECT_EQ(Status(1), sserror) << format.SampleRate;
         EXPECT_EQ(Status(2), ssnormal) << format.SampleRate;
@@ -399,8 +321,13 @@ TEST_F(TJobHandlerTest, CancelledMp3ImportKeepsItsRipsUnderFreeWavNames) {
         << "the running conversion keeps its rip; the running rip is still written";
     ripper.EndRip();
     EXPECT_EQ(Files(), QStringList({"Track 01.mp3.rip.wav", "Track 02 2.wav", "Track 02.wav",
-                                    "Track 03.wav"}));
+                                    "Track 03 (incomplete).wav"}))
+        << "a cut rip never looks like a whole one";
     EXPECT_EQ(dir.Read("Track 02.wav"), "an earlier WAV import");
+    EXPECT_EQ(FailureTexts(), QStringList({"Track 02.mp3: Cancelled before it was converted (the "
+                                           "ripped audio is kept as \"Track 02 2.wav\")",
+                                           "Track 03.mp3: Cancelled while it was being ripped (the "
+                                           "ripped audio is kept as \"Track 03 (incomplete).wav\")"}));
 }
 
 TEST_F(TJobHandlerTest, Mp3RipErrorKeepsThePartialRipAsWav) {
@@ -409,30 +336,22 @@ TEST_F(TJobHandlerTest, Mp3RipErrorKeepsThePartialRipAsWav) {
 
     handler->StartJobs();
 
-    EXPECT_EQ(shown, QStringList({"Error riping tracks:\nTrack 01: Read error at sector 150\n"
-                                  "Ripping stopped"}));
     EXPECT_EQ(FailureTexts(), QStringList({"Track 01.mp3: Track 01: Read error at sector 150 "
-                                           "(the ripped audio is kept as \"Track 01.wav\")"}));
-    EXPECT_EQ(Files(), QStringList({"Track 01.wav"}));
+                                           "(the ripped audio is kept as \"Track 01 (incomplete).wav\")",
+                                           "Ripping stopped: 1 more track was not ripped"}));
+    EXPECT_EQ(Files(), QStringList({"Track 01 (incomplete).wav"}));
 }
 
-TEST_F(TJobHandlerTest, EncoderMessageComesThroughOnMessageAfterTheJobEnded) {
+TEST_F(TJobHandlerTest, EncoderFailureIsOneLineOfTheReportAndTheQueueGoesOn) {
     Queue(2, mp3At192);
     handler->StartJobs();
-    TSoundStatus secondAtMessage = ssnormal;
-    handler->OnMessage = [&](const QString& text) {
-        shown.append(text);
-        secondAtMessage = Status(1);
-    };
 
-    encoder->Complete({false, "Error starting encoding!", "Error starting encoding!",
-                       dir.File("Track 01.wav")});
+    encoder->Complete(TConversionResult{false, "Error starting encoding!", dir.File("Track 01.wav")});
+    EXPECT_EQ(Status(1), ssConverting) << "the next conversion started";
+    encoder->Complete();
 
-    EXPECT_EQ(shown, QStringList({"Error starting encoding!"}));
-    EXPECT_EQ(secondAtMessage, ssConverting) << "the next conversion started before the message";
     EXPECT_EQ(FailureTexts(), QStringList({"Track 01.mp3: Error starting encoding! (the ripped "
                                            "audio is kept as \"Track 01.wav\")"}));
-    encoder->Complete();
     EXPECT_EQ(Status(0), sserror);
     EXPECT_EQ(Status(1), ssnormal);
     EXPECT_TRUE(messages.Messages.isEmpty());

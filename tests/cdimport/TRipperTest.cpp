@@ -203,3 +203,23 @@ TEST_F(TRipperTest, NextRipCanStartFromTheDoneNotification) {
     EXPECT_EQ(started, 2);
     EXPECT_EQ(dir.Read("chained.wav").size(), 1764044);
 }
+
+TEST(TRipperImageTest, ReadPastTheEndOfTheImageIsAnErrorInBothReadModes) {
+    // The cue declares a second track of 750 sectors; the .bin ends after 375 of them (a cut
+    // download). Paranoia would hand out silence for the rest.
+    TTestDir dir;
+    const QByteArray bin = TCdImageWriter::Write(dir.File("discs"), "Disc", {TTrack{750}, TTrack{750}, TTrack{300}});
+    QFile cut(dir.File("discs/Disc.bin"));
+    ASSERT_TRUE(cut.resize(qint64(1125) * TCdImageWriter::SectorBytes));
+    for (const TCdReadMode mode : {TCdReadMode::Plain, TCdReadMode::Secure}) {
+        const char* name = mode == TCdReadMode::Secure ? "secure" : "plain";
+        TCDcontrol cd(std::make_unique<TLibcdioDrives>(dir.File("discs"), false),
+                      std::make_unique<TFakeAudioOutput>());
+        cd.SetRipReadMode(mode);
+        const TResult started = cd.RipTrack(dir.File(QString(name) + ".wav"), 1);
+        ASSERT_TRUE(started) << name << ": " << started.ErrorText().toStdString();
+        ASSERT_TRUE(WaitForRipEnd(cd)) << name;
+        EXPECT_EQ(cd.RipError(), "Track 02: Read error at sector 1126") << name;
+        EXPECT_NE(cd.StatusText(), "Done") << name;
+    }
+}
