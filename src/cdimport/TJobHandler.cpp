@@ -53,6 +53,7 @@ void TJobHandler::SetOutputFormat(const TOutputFormat& format) {
 void TJobHandler::AddRipJob(TSoundRef sound, int track) {
     sound->Comment = "Waiting..";
     sound->Status = ssWaiting;
+    sound->RipReport.clear(); // of an earlier import of the track
     // Taken now, when the user has been asked; a file that appears later is never replaced.
     const bool mayReplace = QFileInfo::exists(sound->path);
     TsdxJob job{jkRip, jsWaiting, std::move(sound), track};
@@ -181,8 +182,12 @@ void TJobHandler::FinishFile(const TsdxJob& job, const QString& output) {
     }
 }
 
-void TJobHandler::AddFailure(const tsound& sound, const QString& reason, const QString& keptAs) {
-    failures_.append({sound.path, reason, keptAs});
+void TJobHandler::AddFailure(tsound& sound, const QString& reason, const QString& keptAs) {
+    const TImportFailure failure{sound.path, reason, keptAs};
+    failures_.append(failure);
+    // The row's details say it too, long after the report was closed.
+    const QString text = failure.Text().mid(QFileInfo(sound.path).fileName().size() + 2);
+    sound.RipReport = sound.RipReport.isEmpty() ? text : sound.RipReport + "; " + text;
 }
 
 QString TJobHandler::KeepCutRip(const TsdxJob& job) {

@@ -87,7 +87,8 @@ private:
     void StopAfterRipError(const QString& error);
     // Tags `output` (the whole file of `job`) and gives it the sound's name.
     void FinishFile(const TsdxJob& job, const QString& output);
-    void AddFailure(const tsound& sound, const QString& reason, const QString& keptAs = {});
+    // Lists the failure for the report and shows it in the sound's details.
+    void AddFailure(tsound& sound, const QString& reason, const QString& keptAs = {});
     // Keeps the cut audio of a rip under its incomplete name; where it is now.
     static QString KeepCutRip(const TsdxJob& job);
     // Keeps the whole rip of a conversion that will not run; where it is now.

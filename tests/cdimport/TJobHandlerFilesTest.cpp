@@ -50,6 +50,8 @@ TEST_F(TJobHandlerTest, FailedOrCancelledTrackLeavesTheEarlierTakeByteForByte) {
             EXPECT_TRUE(FailureTexts()[0].startsWith(earlier + ": ")) << name;
             EXPECT_TRUE(FailureTexts()[0].endsWith("(the ripped audio is kept as \"Track 01 (incomplete).wav\")"))
                 << FailureTexts()[0].toStdString();
+            EXPECT_TRUE(sounds[0]->RipReport.endsWith("(the ripped audio is kept as \"Track 01 (incomplete).wav\")"))
+                << name << ": the row's details say where";
         }
     }
 }
