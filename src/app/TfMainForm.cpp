@@ -16,6 +16,7 @@
 #include "cdimport/TCdImportController.h"
 #include "cdimport/TJobHandler.h"
 #include "cdimport/TfrCdimport.h"
+#include "ui/TElidedPathLabel.h"
 #include "naming/TFolderLoader.h"
 #include "naming/NameBuilders.h"
 #include "naming/OutputPaths.h"
@@ -67,6 +68,7 @@ TfMainForm::TfMainForm(const QString& programFolder, ICdDriveList* drives, QWidg
     RunPresetDialog = [](TfNewPreset& dialog) { return dialog.exec() == QDialog::Accepted; };
     setObjectName("TfMainForm");
     setWindowTitle("Trackmoth");
+    setAcceptDrops(true);
     new TWindowEdges(this);
     FormCreate(drives);
 }
@@ -273,6 +275,11 @@ void TfMainForm::BuildSoundList(QVBoxLayout* listLayout) {
     soundList_->setFont(QFont("Arial"));
     soundList_->SetSoundList(&sounds_);
     connect(soundList_, &TsdxList::AfterRefreshList, this, &TfMainForm::UpdateStats);
+    // A click may mark a track: the output line follows the first marked one.
+    connect(soundList_, &TsdxList::OnItemClick, this, [this] {
+        if (importMode_)
+            frCdimport_->lblOPfolder->SetPath(FirstTargetText());
+    });
     auto actionOf = [this](const char* name) { return Action(name); };
     soundList_->ConnectCommands(actionOf);
     soundListMenu_ = new TSoundListContextMenu(actionOf, soundList_);
@@ -408,8 +415,7 @@ void TfMainForm::ListChangeTimerTimer() {
     if (importMode_)
         RecomputeImportNames();
     RepaintList();
-    if (sounds_.Count() > 0)
-        frCdimport_->lblOPfolder->setText(FirstOutputFolder());
+    frCdimport_->lblOPfolder->SetPath(FirstTargetText());
     emit ListRefreshed();
 }
 
@@ -456,6 +462,7 @@ void TfMainForm::RecomputeImportNames() {
         return;
     BuildImportNames(sounds_, CdNaming, ShortCount(), OutputFormat.AudioFormat);
     BuildOutputPaths(sounds_, CdNaming, cdOutputRoot);
+    frCdimport_->lblOPfolder->SetPath(FirstTargetText());
 }
 
 void TfMainForm::acsfxFileNamesExecute() {
@@ -463,9 +470,7 @@ void TfMainForm::acsfxFileNamesExecute() {
         TfFilename::Edit(this, CdNaming, true);
         frCdimport_->lblFilenameDemo->setText(CdNaming.Demo);
         RecomputeImportNames();
-        frCdimport_->lblOPfolder->setText(
-            sounds_.Count() > 0 ? BuildOutputFolder(*sounds_.Items(0), CdNaming, cdOutputRoot)
-                                : cdOutputRoot);
+        frCdimport_->lblOPfolder->SetPath(FirstTargetText());
     } else {
         TfFilename::Edit(this, RenameNaming, false);
         frRename_->lblFilenameDemo->setText(RenameNaming.Demo);
@@ -482,10 +487,14 @@ void TfMainForm::EnableListItems(bool enabled) {
     soundList_->SetItemsEnabled(enabled);
 }
 
-QString TfMainForm::FirstOutputFolder() const {
-    if (sounds_.Count() == 0)
+QString TfMainForm::FirstTargetText() const {
+    if (cdOutputRoot.isEmpty())
+        return "No output folder is set";
+    if (sounds_.Count() == 0 || !importMode_)
         return cdOutputRoot;
-    return BuildOutputFolder(*sounds_.Items(0), CdNaming, cdOutputRoot);
+    const QList<TSoundRef> marked = soundList_->MarkedSounds();
+    const tsound& first = marked.isEmpty() ? *sounds_.Items(0) : *marked.first();
+    return first.path.isEmpty() ? BuildOutputFolder(first, CdNaming, cdOutputRoot) : first.path;
 }
 
 void TfMainForm::FolderTreeChange(const QString& folder) {

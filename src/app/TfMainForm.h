@@ -174,10 +174,14 @@ protected:
     virtual void RepaintList();
     // Enables or disables the rows of the sound list; a busy import clears the selection too.
     virtual void EnableListItems(bool enabled);
-    // The output folder of the first sound, or cdOutputRoot when there is none.
-    virtual QString FirstOutputFolder() const;
+    // Where the first marked track (or the first track) will go, for the output-folder line;
+    // the output folder alone before there are tracks; "No output folder is set".
+    virtual QString FirstTargetText() const;
 
     void closeEvent(QCloseEvent* event) override;
+    // Files or folders dropped from a file manager open their folder, as "Open with" does.
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
 
 private:
     void FormCreate(ICdDriveList* drives);

@@ -10,6 +10,7 @@
 #include "cdimport/TJobHandler.h"
 #include "cdimport/TfFileFormat.h"
 #include "cdimport/TfrCdimport.h"
+#include "ui/TElidedPathLabel.h"
 #include "naming/DescriptionTools.h"
 #include "naming/OutputPaths.h"
 #include "services/TCdImportLookups.h"
@@ -109,7 +110,7 @@ void TfMainForm::ChooseImportOutputFolder() {
         return;
     cdOutputRoot = picked;
     BuildOutputPaths(sounds_, CdNaming, cdOutputRoot);
-    frCdimport_->lblOPfolder->setText(FirstOutputFolder());
+    frCdimport_->lblOPfolder->SetPath(FirstTargetText());
 }
 
 void TfMainForm::StopImportForClose() {

@@ -243,7 +243,7 @@ void TfMainForm::RefreshAfterLoad() {
 }
 
 void TfMainForm::ShowOutputFormat() {
-    frCdimport_->ShowOutputInfo(FirstOutputFolder(), CdNaming.Demo, OutputFormatText(OutputFormat));
+    frCdimport_->ShowOutputInfo(FirstTargetText(), CdNaming.Demo, OutputFormatText(OutputFormat));
     // bext and iXML are WAV chunks: an MP3 import can only carry ID3.
     const bool wav = OutputFormat.AudioFormat == sfwav;
     for (QCheckBox* box : {frCdimport_->chkMusicBwav, frCdimport_->chkMusicIXML,

@@ -1,4 +1,5 @@
 #include "app/IUserMessages.h"
+#include "app/TCommandLine.h"
 #include "app/TMessageBoxes.h"
 #include "app/TProgramFolder.h"
 #include "app/TSingleInstance.h"
@@ -16,10 +17,6 @@
 #include <cstdio>
 
 namespace {
-// `--quit-after-start`: start as always, print where the program keeps and finds its files,
-// then close the window as a user would (which writes the settings). For install checks.
-const char* const quitAfterStartOption = "--quit-after-start";
-
 void BringToFront(QWidget& window) {
     window.show();
     window.setWindowState(window.windowState() & ~Qt::WindowMinimized);
@@ -35,20 +32,35 @@ void PrintFolders(const QString& programFolder, const QStringList& discFolders) 
     std::fflush(stdout);
 }
 // The files and folders the desktop (or the user) gave us, made absolute for a running copy.
-QStringList PathArguments(const QStringList& arguments) {
+QStringList AbsolutePaths(const QStringList& given) {
     QStringList paths;
-    for (const QString& argument : arguments.mid(1))
-        if (!argument.startsWith("--"))
-            paths.append(QFileInfo(argument).absoluteFilePath());
+    for (const QString& path : given)
+        paths.append(QFileInfo(path).absoluteFilePath());
     return paths;
 }
 } // namespace
 
 int main(int argc, char** argv) {
+    // Read before the application object: `--help` needs no display.
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i)
+        arguments.append(QString::fromLocal8Bit(argv[i]));
+    const TCommandLine commandLine = TCommandLine::Parse(arguments);
+    if (commandLine.Action != TCommandLine::EAction::Run) {
+        std::FILE* out = commandLine.Action == TCommandLine::EAction::UsageError ? stderr : stdout;
+        std::fputs(commandLine.Text.toLocal8Bit().constData(), out);
+        return commandLine.ExitStatus;
+    }
     TTrackmothApplication app(argc, argv);
+    // What Qt left: an option of one dash it did not know is ours to refuse.
+    const TCommandLine ours = TCommandLine::Parse(app.arguments(), true);
+    if (ours.Action == TCommandLine::EAction::UsageError) {
+        std::fputs(ours.Text.toLocal8Bit().constData(), stderr);
+        return ours.ExitStatus;
+    }
     // A second copy would keep the same settings files: the running one comes to the front.
     TSingleInstance instance(TSingleInstance::UserName());
-    const QStringList paths = PathArguments(app.arguments());
+    const QStringList paths = AbsolutePaths(ours.Paths);
     if (instance.Claim(paths) == TSingleInstance::EClaim::OtherRunning)
         return 0;
     ApplyDarkLook(app);
@@ -70,7 +82,7 @@ int main(int argc, char** argv) {
                          mainForm.OpenPaths(given);
                      });
     mainForm.OpenPaths(paths);
-    const bool quitAfterStart = app.arguments().contains(quitAfterStartOption);
+    const bool quitAfterStart = ours.QuitAfterStart;
     // Only the previews need a sound output: say so once and go on. The box waits for the event
     // loop, so that the drive timer already runs and a disc shows up behind it.
     if (const TResult output = cdControl.OutputResult(); !output && !quitAfterStart)

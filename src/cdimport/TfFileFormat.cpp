@@ -1,6 +1,9 @@
 #include "cdimport/TfFileFormat.h"
 
+#include "ui/TDarkButton.h"
 #include "ui/TDialogButtonRow.h"
+
+#include <QKeyEvent>
 
 #include <QComboBox>
 #include <QFormLayout>
@@ -36,7 +39,9 @@ TfFileFormat::TfFileFormat(QWidget* parent) : QDialog(parent) {
     layout->addLayout(choice);
     layout->addWidget(WavPanel = BuildWavPanel());
     layout->addWidget(Mp3Panel = BuildMp3Panel());
-    layout->addLayout(new TDialogButtonRow(this, "OK", "btnOK"));
+    auto* buttons = new TDialogButtonRow(this, "OK", "btnOK");
+    layout->addLayout(buttons);
+    connect(buttons->AcceptButton, &QAbstractButton::clicked, this, &QDialog::accept);
     connect(RadioWav, &QRadioButton::clicked, this, [this] {
         format_.AudioFormat = sfwav;
         ShowPanelOfFormat();
@@ -96,4 +101,13 @@ void TfFileFormat::ShowPanelOfFormat() {
     radioMp3->setChecked(!wav);
     WavPanel->setVisible(wav);
     Mp3Panel->setVisible(!wav);
+}
+
+void TfFileFormat::keyPressEvent(QKeyEvent* event) {
+    // The dark buttons are no default push buttons: Return takes the choice as OK does.
+    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+        accept();
+        return;
+    }
+    QDialog::keyPressEvent(event);
 }

@@ -30,6 +30,9 @@ public:
     QLabel* lblConverter = nullptr; // the converter the WAV output really goes through
     QLabel* lblEncoder = nullptr;
 
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+
 private:
     QWidget* BuildWavPanel();
     QWidget* BuildMp3Panel();

@@ -1,6 +1,7 @@
 #include "cdimport/TfrCdimport.h"
 
 #include "ui/PanelBuilder.h"
+#include "ui/TElidedPathLabel.h"
 #include "ui/TLongAutoCompleteListBox.h"
 #include "ui/TSuggestionFields.h"
 
@@ -94,7 +95,9 @@ QWidget* TfrCdimport::BuildOutputOptions(const std::function<QAction*(const char
     btnSFXfilenames = options.ActionButton(actions("acsfxFileNames"), "btnSFXfilenames");
     lblFilenameDemo = options.Label("", "lblFilenameDemo");
     NewDarkButton1 = options.Button("Output folder", "NewDarkButton1");
-    lblOPfolder = options.Label("", "lblOPfolder");
+    lblOPfolder = new TElidedPathLabel;
+    lblOPfolder->setObjectName("lblOPfolder");
+    options.Add(lblOPfolder);
     btnRipSel = options.ActionButton(actions("acRipSelected"), "btnRipSel");
     btnRipDisc = options.ActionButton(actions("acRipDisc"), "btnRipDisc");
     return options.Take();
@@ -102,7 +105,7 @@ QWidget* TfrCdimport::BuildOutputOptions(const std::function<QAction*(const char
 
 void TfrCdimport::ShowOutputInfo(const QString& outputFolder, const QString& filenameDemo,
                                  const QString& formatText) {
-    lblOPfolder->setText(outputFolder);
+    lblOPfolder->SetPath(outputFolder);
     lblFilenameDemo->setText(filenameDemo);
     lblFileFormat->setText(formatText);
 }

@@ -12,6 +12,7 @@ class QLineEdit;
 class QPushButton;
 class QTabWidget;
 class QToolButton;
+class TElidedPathLabel;
 class QAction;
 class TLongAutoCompleteListBox;
 class TSuggestionFields;
@@ -56,7 +57,7 @@ public:
     QToolButton* btnSFXfilenames = nullptr;
     QLabel* lblFilenameDemo = nullptr;
     QPushButton* NewDarkButton1 = nullptr; // "Output folder"
-    QLabel* lblOPfolder = nullptr;
+    TElidedPathLabel* lblOPfolder = nullptr; // where the first marked track will go
     QToolButton* btnRipSel = nullptr;
     QToolButton* btnRipDisc = nullptr;
 

@@ -10,5 +10,5 @@ struct TFileNameOptions {
     bool AutoFolder = false;
     bool AutoFolderPublisher = false;
     // The example name shown on the panels; a display text, kept as the dialog last showed it.
-    QString Demo = "\\\\Description.wav";
+    QString Demo = "/Description.wav";
 };

@@ -51,5 +51,6 @@ QString TMaskTokens::Example(const QString& mask, const QString& customText) {
         const QString sample = t.sample ? QString::fromLatin1(t.sample) : customText;
         example.replace(QLatin1String(t.token), sample);
     }
-    return QStringLiteral("\\\\") + example + QStringLiteral(".wav");
+    // The folder part stands as "/": the names are meant for this system's paths.
+    return QStringLiteral("/") + example + QStringLiteral(".wav");
 }

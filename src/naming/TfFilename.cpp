@@ -66,7 +66,7 @@ void TfFilename::BuildControls() {
 
     chkCreateFolders = new QCheckBox("Auto Create folders", this);
     chkPub = new QCheckBox("Folder includes publisher", this);
-    lblFolderHint = new QLabel("Ex: C:\\Series\\CD\\", this);
+    lblFolderHint = new QLabel("Ex: /SFX/Series/CD/", this);
     layout->addWidget(chkCreateFolders);
     layout->addWidget(chkPub);
     layout->addWidget(lblFolderHint);

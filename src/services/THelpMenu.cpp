@@ -1,12 +1,14 @@
 #include "services/THelpMenu.h"
 
 #include "app/ConnectShowingErrors.h"
+#include "app/IUserMessages.h"
 #include "app/TProgramFolder.h"
 #include "services/IUrlOpener.h"
 #include "services/TUpdateCheck.h"
 #include "services/TUpdateQuestions.h"
 
 #include <QDate>
+#include <QFileInfo>
 
 THelpMenu::THelpMenu(THelpServices services, QWidget* parent)
     : QMenu(parent), services_(std::move(services)) {
@@ -38,8 +40,16 @@ QAction* THelpMenu::Entry(const QString& caption) const {
 
 void THelpMenu::PDFmanual1Click() {
     // Beside a program run from its build folder; in share/trackmoth when installed.
-    services_.Opener->Open(QUrl::fromLocalFile(
-        TProgramFolder::ShippedFile(services_.ExecutableFolder, ManualFileName)));
+    const QString manual = TProgramFolder::ShippedFile(services_.ExecutableFolder, ManualFileName);
+    if (!QFileInfo::exists(manual)) {
+        UserMessages().ShowMessage("The manual was not found. It belongs here:\n" + manual);
+        return;
+    }
+    // Shown later, from the event loop, once the desktop has said it could not open it.
+    services_.Opener->Open(QUrl::fromLocalFile(manual), [manual] {
+        UserMessages().ShowMessage(
+            "No program on this computer could open the PDF manual. You find it here:\n" + manual);
+    });
 }
 
 void THelpMenu::OpenPage(const char* path) { services_.Opener->Open(QUrl(services_.WebUrl(path))); }

@@ -4,8 +4,7 @@
 #include <QPalette>
 #include <QStyleFactory>
 
-void ApplyDarkLook(QApplication& application) {
-    application.setStyle(QStyleFactory::create("Fusion"));
+QPalette DarkPalette() {
     QPalette palette;
     const QColor window(40, 40, 40);
     const QColor base(23, 23, 23);
@@ -20,8 +19,17 @@ void ApplyDarkLook(QApplication& application) {
     palette.setColor(QPalette::ToolTipText, Qt::white);
     palette.setColor(QPalette::Highlight, QColor(90, 110, 140));
     palette.setColor(QPalette::HighlightedText, Qt::white);
-    palette.setColor(QPalette::Disabled, QPalette::Text, QColor(128, 128, 128));
-    palette.setColor(QPalette::Disabled, QPalette::ButtonText, QColor(128, 128, 128));
-    palette.setColor(QPalette::Disabled, QPalette::WindowText, QColor(128, 128, 128));
-    application.setPalette(palette);
+    // A hint in an empty field is read before anything is typed: not too faint.
+    palette.setColor(QPalette::PlaceholderText, QColor(160, 160, 160));
+    const QColor disabled(170, 170, 170);
+    palette.setColor(QPalette::Disabled, QPalette::Text, disabled);
+    palette.setColor(QPalette::Disabled, QPalette::ButtonText, disabled);
+    palette.setColor(QPalette::Disabled, QPalette::WindowText, disabled);
+    palette.setColor(QPalette::Disabled, QPalette::PlaceholderText, disabled);
+    return palette;
+}
+
+void ApplyDarkLook(QApplication& application) {
+    application.setStyle(QStyleFactory::create("Fusion"));
+    application.setPalette(DarkPalette());
 }

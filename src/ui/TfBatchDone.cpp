@@ -24,7 +24,8 @@ TfBatchDone::TfBatchDone(QWidget* parent) : QDialog(parent, Qt::Dialog | Qt::Fra
     memoFailures = new QPlainTextEdit(this);
     memoFailures->setObjectName("memoFailures");
     memoFailures->setReadOnly(true);
-    memoFailures->setLineWrapMode(QPlainTextEdit::NoWrap);
+    // Long reasons wrap: no one should scroll sideways to read why a file failed.
+    memoFailures->setLineWrapMode(QPlainTextEdit::WidgetWidth);
     memoFailures->setMinimumSize(420, 120);
     memoFailures->hide();
     layout->addWidget(memoFailures, 1);

@@ -3,6 +3,7 @@
 #include "app/tsound.h"
 #include "ui/FitText.h"
 #include "ui/FormatLength.h"
+#include "ui/RowColours.h"
 #include "ui/TsdxCDListItem.h"
 #include "ui/TsdxList.h"
 #include "ui/TsdxListModel.h"
@@ -13,29 +14,9 @@
 
 namespace {
 constexpr int TimeBlockWidth = 120;
-const QColor DescriptionColor(0x00, 0xB4, 0xFF);
 const QColor NumberColor(0xC0, 0xC0, 0xC0);
-const QColor PlayingTimeColor(0x45, 0xE4, 0x01);
 const QColor MarkedButtonColor(0x00, 0xFF, 0x00);
 const QColor UnmarkedButtonColor(0x30, 0x30, 0x30);
-
-QColor Darker(const QColor& color) {
-    return QColor(std::max(0, color.red() - 5), std::max(0, color.green() - 5),
-                  std::max(0, color.blue() - 5));
-}
-
-QColor JobBackground(TSoundStatus status) {
-    switch (status) {
-    case ssRipping:
-        return QColor(0xFF, 0x00, 0x9D);
-    case ssConverting:
-        return QColor(0x98, 0x00, 0xF2);
-    case ssDone:
-        return QColor(0x00, 0xFB, 0x3C);
-    default: // waiting for the rip or for the conversion
-        return QColor(0x00, 0xA4, 0xF2);
-    }
-}
 
 QFont SizedFont(const QFont& base, int points, bool bold) {
     QFont font(base);
@@ -107,22 +88,16 @@ QSize TsdxCDListItemDelegate::sizeHint(const QStyleOptionViewItem& option,
 
 void TsdxCDListItemDelegate::PaintNormalRow(QPainter& painter, const Row& row) const {
     const TSoundStatus status = row.sound.Status;
-    const bool playing = status == ssplaying;
-    QColor background(row.selected ? row.layout.SelectedColor : row.layout.ItemColor);
-    if (status == sserror)
-        background = QColor(row.layout.ErrorColor);
-    if (playing)
-        background = QColor(row.layout.PlayingColor);
-    const QColor textColor = playing ? Qt::black : Qt::white;
+    const TRowColours colours = NormalRowColours(status, row.selected, row.layout);
+    const QColor textColor = colours.Text;
 
-    painter.fillRect(0, 0, row.width, row.height, background);
-    painter.fillRect(row.column, 0, TimeBlockWidth, row.height,
-                     playing ? PlayingTimeColor : Darker(background));
+    painter.fillRect(0, 0, row.width, row.height, colours.Background);
+    painter.fillRect(row.column, 0, TimeBlockWidth, row.height, colours.Details);
     painter.setPen(QColor(row.layout.LineColor));
     painter.drawRect(0, 0, row.width - 1, row.height - 1);
 
     const QFont description = SizedFont(row.font, row.expanded ? 12 : 8, true);
-    painter.setPen(playing ? QColor(Qt::black) : DescriptionColor);
+    painter.setPen(colours.Description);
     DrawAt(painter, description, 20, 0, Fit(row.sound.Description, description, row.column));
 
     PaintTagSummary(painter, row, textColor);
@@ -130,6 +105,9 @@ void TsdxCDListItemDelegate::PaintNormalRow(QPainter& painter, const Row& row) c
     painter.setPen(textColor);
     if (row.sound.LengthSek > 0)
         DrawAt(painter, details, row.column, 0, FormatLength(row.sound.LengthSek));
+    // Said in words too: red alone is lost on a user who does not see it.
+    if (status == sserror)
+        DrawAt(painter, details, row.column, 16, QStringLiteral("Error"));
     const int nameWidth = row.width - row.column - TimeBlockWidth;
     DrawAt(painter, details, row.column + TimeBlockWidth, 0,
            Fit(row.sound.filename, details, nameWidth));
@@ -143,11 +121,12 @@ void TsdxCDListItemDelegate::PaintNormalRow(QPainter& painter, const Row& row) c
 
 void TsdxCDListItemDelegate::PaintJobRow(QPainter& painter, const Row& row) const {
     const TSoundStatus status = row.sound.Status;
-    painter.fillRect(0, 0, row.width, row.height, JobBackground(status));
+    const TRowColours colours = JobRowColours(status);
+    painter.fillRect(0, 0, row.width, row.height, colours.Background);
     painter.setPen(QColor(row.layout.LineColor));
     painter.drawRect(0, 0, row.width - 1, row.height - 1);
 
-    painter.setPen(Qt::black);
+    painter.setPen(colours.Text);
     const QFont description = SizedFont(row.font, 8, true);
     DrawAt(painter, description, 20, 0, Fit(row.sound.Description, description, row.column));
     const QFont state = SizedFont(row.font, TsdxCDListItem::JobStateTextPointSize(status), true);
@@ -159,9 +138,9 @@ void TsdxCDListItemDelegate::PaintJobRow(QPainter& painter, const Row& row) cons
 }
 
 void TsdxCDListItemDelegate::PaintRenameRow(QPainter& painter, const Row& row) const {
-    const QColor background(row.selected ? row.layout.SelectedColor : row.layout.ItemColor);
-    painter.fillRect(0, 0, row.width, row.height, background);
-    painter.fillRect(row.column, 0, row.width - row.column, row.height, Darker(background));
+    const TRowColours colours = RenameRowColours(row.selected, row.layout);
+    painter.fillRect(0, 0, row.width, row.height, colours.Background);
+    painter.fillRect(row.column, 0, row.width - row.column, row.height, colours.Details);
     painter.setPen(QColor(row.layout.LineColor));
     painter.drawRect(0, 0, row.width - 1, row.height - 1);
 

@@ -7,8 +7,8 @@ struct tListLayout {
     QRgb ItemColor = qRgb(0x46, 0x46, 0x46);     // row background
     QRgb LineColor = qRgb(0x64, 0x64, 0x64);     // row border
     QRgb PlayingColor = qRgb(0x53, 0xFF, 0x00);  // row being previewed
-    QRgb SelectedColor = qRgb(0x24, 0x24, 0x24); // selected row
-    QRgb ErrorColor = qRgb(0xFA, 0x12, 0x41);    // sound with status sserror
+    QRgb SelectedColor = qRgb(0x3A, 0x6E, 0xA5); // selected row: plainly apart from the others
+    QRgb ErrorColor = qRgb(0xB0, 0x10, 0x30);    // sound with status sserror
     QRgb MarkedColor = qRgb(0x14, 0x80, 0xBA);   // marked row in the plain row painting
     int ColumnWidth = 400; // x of the line between the description and the details
 

@@ -274,7 +274,7 @@ TEST_F(MainFormFixture, BadSettingsShowOneMessageAndTheProgramGoesOn) {
     EXPECT_EQ(messages.Messages, QStringList({"Error loading settings"}));
     EXPECT_EQ(f->cdOutputRoot, "/out");                       // before the failure: applied
     EXPECT_TRUE(f->frOptions()->chkAutoSFXdb->isChecked());   // after it: unread
-    EXPECT_EQ(f->frRename()->lblFilenameDemo->text(), "\\\\Description.wav"); // refresh ran
+    EXPECT_EQ(f->frRename()->lblFilenameDemo->text(), "/Description.wav"); // refresh ran
 
     messages.Messages.clear();
     f->LoadSettings(dir.Write("cut.xml", "<Trackmothsettings><Layout><TagX>1</Tag"));

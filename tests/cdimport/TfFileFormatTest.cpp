@@ -5,7 +5,9 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QRadioButton>
+#include <QAbstractButton>
 #include <QTest>
+#include <QTimer>
 
 #include <gtest/gtest.h>
 
@@ -43,4 +45,27 @@ TEST(TfFileFormat, ChoicesSetTheFormatAndTypingChangesNothing) {
     EXPECT_EQ(dialog.Format().BitRate, 128);
     QTest::keyClicks(dialog.bitCombo->lineEdit(), "7");
     EXPECT_EQ(dialog.Format().BitDepth, 24);
+}
+
+TEST(TfFileFormat, OkAndReturnAcceptTheChoiceCancelAndEscapeDropIt) {
+    const struct {
+        const char* Name;
+        std::function<void(TfFileFormat&)> Close;
+        QDialog::DialogCode Result;
+    } cases[] = {
+        {"OK", [](TfFileFormat& d) { d.findChild<QAbstractButton*>("btnOK")->click(); }, QDialog::Accepted},
+        {"Return", [](TfFileFormat& d) { QTest::keyClick(&d, Qt::Key_Return); }, QDialog::Accepted},
+        {"Cancel", [](TfFileFormat& d) { d.findChild<QAbstractButton*>("btnCancel")->click(); }, QDialog::Rejected},
+        {"Escape", [](TfFileFormat& d) { QTest::keyClick(&d, Qt::Key_Escape); }, QDialog::Rejected},
+    };
+    for (const auto& c : cases) {
+        TfFileFormat dialog;
+        dialog.SetFormat({sfwav, 256, 16, 44100});
+        dialog.radioMp3->click();
+        // Closed from inside its own event loop, as a user would close it.
+        QTimer::singleShot(0, &dialog, [&] { c.Close(dialog); });
+        QTimer::singleShot(5000, &dialog, [&] { dialog.done(-1); }); // never hang the test
+        EXPECT_EQ(dialog.exec(), c.Result) << c.Name;
+        EXPECT_EQ(dialog.Format().AudioFormat, sfmp3) << c.Name;
+    }
 }

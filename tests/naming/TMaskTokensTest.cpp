@@ -25,9 +25,9 @@ TEST(TMaskTokens, JoinPutsTheSeparatorBetweenTokensOnly) {
 }
 
 TEST(TMaskTokens, ExampleShowsSamplesUncleaned) {
-    EXPECT_EQ(TMaskTokens::Example("%FDes;", ""), "\\\\Full Description.wav");
+    EXPECT_EQ(TMaskTokens::Example("%FDes;", ""), "/Full Description.wav");
     EXPECT_EQ(TMaskTokens::Example("%Trc; - %Cst; - %Disc; - %Prod;", "Mine"),
-              "\\\\01 - Mine - Disc 01 - Producer.wav");
-    EXPECT_EQ(TMaskTokens::Example("", ""), "\\\\.wav");
+              "/01 - Mine - Disc 01 - Producer.wav");
+    EXPECT_EQ(TMaskTokens::Example("", ""), "/.wav");
 }
 } // namespace

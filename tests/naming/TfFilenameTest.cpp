@@ -52,7 +52,7 @@ TEST_F(TfFilenameTest, OpensWithTheMaskTilesInTheBuildRow) {
     EXPECT_EQ(CaptionsOf(dialog.BuildRow()), QStringList({"Track number", "Full Description"}));
     EXPECT_EQ(dialog.Pool()->Tiles().size(), 11);
     EXPECT_EQ(CaptionsOf(dialog.Pool()).front(), "Short Description");
-    EXPECT_EQ(dialog.lblExample->text(), "\\\\01 - Full Description.wav");
+    EXPECT_EQ(dialog.lblExample->text(), "/01 - Full Description.wav");
     EXPECT_EQ(dialog.editSep->text(), " - ");
 }
 
@@ -67,7 +67,7 @@ TEST_F(TfFilenameTest, TilesShowTheirCaptionInFull) {
 TEST_F(TfFilenameTest, DropsMoveTilesAndRebuildMaskAndExample) {
     Drop(dialog, "%Art;", dialog.BuildRow()); // onto the row: to its end
     EXPECT_EQ(dialog.Options().Mask, "%Trc; - %FDes; - %Art;");
-    EXPECT_EQ(dialog.lblExample->text(), "\\\\01 - Full Description - Artist.wav");
+    EXPECT_EQ(dialog.lblExample->text(), "/01 - Full Description - Artist.wav");
 
     Drop(dialog, "%Yea;", dialog.Tile("%FDes;")); // onto a tile: takes its place
     EXPECT_EQ(CaptionsOf(dialog.BuildRow()), QStringList({"Track number", "Year", "Full Description", "Artist"}));
@@ -79,7 +79,7 @@ TEST_F(TfFilenameTest, DropsMoveTilesAndRebuildMaskAndExample) {
     EXPECT_EQ(CaptionsOf(dialog.Pool()).back(), "Full Description");
     Drop(dialog, "%Yea;", dialog.Pool());
     EXPECT_EQ(dialog.Options().Mask, "%Art; - %Trc;");
-    EXPECT_EQ(dialog.lblExample->text(), "\\\\Artist - 01.wav");
+    EXPECT_EQ(dialog.lblExample->text(), "/Artist - 01.wav");
 }
 
 TEST_F(TfFilenameTest, TypingSetsSeparatorAndCustomText) {
@@ -90,7 +90,7 @@ TEST_F(TfFilenameTest, TypingSetsSeparatorAndCustomText) {
     EXPECT_EQ(dialog.Options().Mask, "%Trc;_%FDes;_%Cst;");
     QTest::keyClicks(dialog.EditCust, "Mine");
     EXPECT_EQ(dialog.Options().CustomText, "Mine");
-    EXPECT_EQ(dialog.lblExample->text(), "\\\\01_Full Description_Mine.wav");
+    EXPECT_EQ(dialog.lblExample->text(), "/01_Full Description_Mine.wav");
 }
 
 TEST_F(TfFilenameTest, OkKeepsTheExampleAsDemo) {
@@ -99,7 +99,7 @@ TEST_F(TfFilenameTest, OkKeepsTheExampleAsDemo) {
                       QPoint(8, dialog.chkCreateFolders->height() / 2));
     QTest::mouseClick(dialog.btnOK, Qt::LeftButton);
     EXPECT_EQ(dialog.result(), QDialog::Accepted);
-    EXPECT_EQ(dialog.Options().Demo, "\\\\01 - Full Description.wav");
+    EXPECT_EQ(dialog.Options().Demo, "/01 - Full Description.wav");
     EXPECT_TRUE(dialog.Options().AutoFolder);
     EXPECT_FALSE(dialog.Options().AutoFolderPublisher);
 }
@@ -119,7 +119,7 @@ TEST(TfFilename, FolderOptionsHiddenForTheRenameSide) {
     EXPECT_FALSE(dialog.chkCreateFolders->isVisible());
     EXPECT_FALSE(dialog.chkPub->isVisible());
     EXPECT_FALSE(dialog.lblFolderHint->isVisible());
-    EXPECT_EQ(dialog.lblExample->text(), "\\\\Full Description.wav");
+    EXPECT_EQ(dialog.lblExample->text(), "/Full Description.wav");
 }
 
 // Edit runs the dialog modally; the click is queued for its event loop.
@@ -144,6 +144,6 @@ TEST(TfFilename, CancelChangesNothingOkTakesTheCopyOver) {
 
     EXPECT_TRUE(EditAndClick(options, "OK", true));
     EXPECT_EQ(options.Mask, "%Trc; - %FDes; - %Alb;");
-    EXPECT_EQ(options.Demo, "\\\\01 - Full Description - Album.wav");
+    EXPECT_EQ(options.Demo, "/01 - Full Description - Album.wav");
 }
 } // namespace

@@ -164,7 +164,7 @@ TEST_F(MainWindowNaming, FilenamesOnTheRenameSide) {
 
     RunFilenamesDialog(*form, true);
     EXPECT_EQ(form->RenameNaming.Mask, "%Trc; - %FDes; - %Alb;");
-    EXPECT_EQ(form->frRename()->lblFilenameDemo->text(), "\\\\01 - Full Description - Album.wav");
+    EXPECT_EQ(form->frRename()->lblFilenameDemo->text(), "/01 - Full Description - Album.wav");
     EXPECT_EQ(Names(), QStringList({"01 - b -.mp3", "02 - Dog bark -.wav"}));
 }
 
@@ -177,6 +177,6 @@ TEST_F(MainWindowNaming, FilenamesOnTheImportSide) {
 
     RunFilenamesDialog(*form, true);
     EXPECT_EQ(form->CdNaming.Mask, "%FDes; - %Alb;");
-    EXPECT_EQ(form->frCdimport()->lblFilenameDemo->text(), "\\\\Full Description - Album.wav");
+    EXPECT_EQ(form->frCdimport()->lblFilenameDemo->text(), "/Full Description - Album.wav");
 }
 } // namespace

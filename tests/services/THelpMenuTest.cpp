@@ -1,4 +1,5 @@
 #include "services/TCurlHttpClient.h"
+#include "services/TDesktopUrlOpener.h"
 #include "services/THelpMenu.h"
 
 #include "common/TRecordingMessages.h"
@@ -7,7 +8,11 @@
 #include "TLocalHttpServer.h"
 #include "TRecordingOutside.h"
 
+#include <QCoreApplication>
+#include <QElapsedTimer>
+#include <QFile>
 #include <QMenu>
+#include <QThread>
 
 #include <gtest/gtest.h>
 
@@ -65,6 +70,7 @@ TEST_F(HelpMenuFixture, HoldsTheEntriesInOrder) {
 }
 
 TEST_F(HelpMenuFixture, OpensTheManualAndThePages) {
+    dir.Write("bin/Trackmoth Manual.pdf", "%PDF-1.4");
     Trigger("PDF manual");
     Trigger("Online help");
     Trigger("Report bugs or suggest new features");
@@ -84,6 +90,20 @@ TEST_F(HelpMenuFixture, AnInstalledProgramOpensTheManualOfItsSharedDataFolder) {
     ASSERT_EQ(opener.Opened.size(), 2);
     EXPECT_EQ(opener.Opened[0], QUrl::fromLocalFile(dir.File("share/trackmoth/Trackmoth Manual.pdf")));
     EXPECT_EQ(opener.Opened[1], QUrl::fromLocalFile(dir.File("bin/Trackmoth Manual.pdf")));
+}
+
+TEST_F(HelpMenuFixture, ManualThatCannotBeOpenedSaysWhereItIs) {
+    Trigger("PDF manual");
+    EXPECT_TRUE(opener.Opened.isEmpty());
+    EXPECT_EQ(messages.Messages, QStringList({"The manual was not found. It belongs here:\n" +
+                                              dir.File("bin/Trackmoth Manual.pdf")}));
+    messages.Messages.clear();
+    dir.Write("bin/Trackmoth Manual.pdf", "%PDF-1.4");
+    opener.Fails = true; // no xdg-open, or no PDF viewer behind it
+    Trigger("PDF manual");
+    EXPECT_EQ(messages.Messages,
+              QStringList({"No program on this computer could open the PDF manual. You find it here:\n" +
+                           dir.File("bin/Trackmoth Manual.pdf")}));
 }
 
 TEST_F(HelpMenuFixture, AboutShowsTheBoxOnceItIsSet) {
@@ -147,4 +167,43 @@ TEST_F(HelpMenuFixture, TheCheckSaysWhatItFound) {
     EXPECT_TRUE(messages.Messages[1].contains("x3"));
     EXPECT_EQ(messages.Messages[2], "No internet, cant check for updates");
     EXPECT_TRUE(messages.Questions.isEmpty());
+}
+
+TEST(TDesktopUrlOpener, TellsWhenTheDesktopCouldNotOpenIt) {
+    TTestDir dir;
+    const QByteArray oldPath = qgetenv("PATH");
+    const struct {
+        const char* Name;
+        QByteArray Script; // the desktop's opener; empty: there is none
+        bool Fails;
+    } cases[] = {
+        {"opened", "#!/bin/sh\nexit 0\n", false},
+        {"no viewer for the kind of file", "#!/bin/sh\nexit 3\n", true},
+        {"no xdg-open at all", "", true},
+    };
+    for (const auto& c : cases) {
+        const QString bin = dir.MakeFolder(QString("bin-") + QString::number(qHash(QByteArray(c.Name))));
+        if (!c.Script.isEmpty()) {
+            QFile script(bin + "/xdg-open");
+            ASSERT_TRUE(script.open(QIODevice::WriteOnly));
+            script.write(c.Script);
+            script.close();
+            script.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        }
+        qputenv("PATH", bin.toLocal8Bit());
+        TDesktopUrlOpener opener;
+        int failures = 0;
+        opener.Open(QUrl::fromLocalFile(dir.Write("manual.pdf", "%PDF-1.4")), [&] { ++failures; });
+        QElapsedTimer clock;
+        clock.start();
+        // Long enough for a script to run and end; a failure comes from the event loop.
+        while (clock.elapsed() < 2000 && failures == 0) {
+            QCoreApplication::processEvents();
+            QThread::msleep(5);
+            if (!c.Fails && clock.elapsed() > 700)
+                break;
+        }
+        qputenv("PATH", oldPath);
+        EXPECT_EQ(failures, c.Fails ? 1 : 0) << c.Name;
+    }
 }

@@ -11,8 +11,14 @@
 // Records the URLs the program would open.
 class TRecordingOpener : public IUrlOpener {
 public:
-    void Open(const QUrl& url) override { Opened.append(url); }
+    using IUrlOpener::Open;
+    void Open(const QUrl& url, std::function<void()> failed) override {
+        Opened.append(url);
+        if (Fails && failed)
+            failed();
+    }
     QList<QUrl> Opened;
+    bool Fails = false; // nothing on the machine can open it
 };
 
 // Records the programs the program would start, and starts them or not as told.

@@ -31,6 +31,7 @@ TEST(TfBatchDone, ShowsTheStatisticsAndTheFailuresWhenThereAreAny) {
     EXPECT_EQ(report.lblStats->text(), "2 of 3 sounds processed ok\n1 errors");
     EXPECT_TRUE(report.memoFailures->isVisible());
     EXPECT_EQ(report.memoFailures->toPlainText(), "Rain.wav: a file of the new name exists");
+    EXPECT_EQ(report.memoFailures->lineWrapMode(), QPlainTextEdit::WidgetWidth) << "long reasons wrap";
     report.SetFailures({});
     EXPECT_FALSE(report.memoFailures->isVisible());
     QTest::mouseClick(report.btnOK, Qt::LeftButton);
