@@ -1,5 +1,6 @@
 #include "tags/TTagger.h"
 
+#include "app/DiskPath.h"
 #include "app/EAppError.h"
 #include "app/tsound.h"
 #include "tags/TBextInfo.h"
@@ -113,16 +114,18 @@ TResult TTagger::WriteTags(const tsound& sound) const {
         // A tag too big to build is reported, and the file is not touched.
         try {
             const QByteArray tag = BuildId3Tag(sound.ID3);
-            result.Merge(ReplaceWaveChunk(sound.path, id3Chunk, retiredId3Chunk, tag));
+            result.Merge(ReplaceWaveChunk(DiskPath(sound), id3Chunk, retiredId3Chunk, tag));
         } catch (const EAppError& error) {
             result.Merge(TResult::Error(error.Text()));
         }
     }
     if (WriteBwav) {
         const QByteArray info = TBextInfo::Build(sound.bwav, sound.bWav2, sound.bWav3);
-        result.Merge(UpdateWaveChunk(sound.path, bextChunk, info, TBextInfo::NewChunkPayload(info)));
+        result.Merge(
+            UpdateWaveChunk(DiskPath(sound), bextChunk, info, TBextInfo::NewChunkPayload(info)));
     }
     if (WriteIXML)
-        result.Merge(ReplaceWaveChunk(sound.path, ixmlChunk, retiredIxmlChunk, sound.XMLdata.toUtf8()));
+        result.Merge(ReplaceWaveChunk(DiskPath(sound), ixmlChunk, retiredIxmlChunk,
+                                     sound.XMLdata.toUtf8()));
     return result;
 }

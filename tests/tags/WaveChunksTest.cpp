@@ -35,11 +35,11 @@ protected:
     QByteArray Content() const { return dir.Read("sound.wav"); }
     // Each call adds the errors its result reports to `errors`.
     void Replace(const QString& path, quint32 id, quint32 retiredId, const QByteArray& payload) {
-        errors += ReplaceWaveChunk(path, id, retiredId, payload).Errors();
+        errors += ReplaceWaveChunk(QFile::encodeName(path), id, retiredId, payload).Errors();
     }
     void Update(const QString& path, quint32 id, const QByteArray& prefix,
                 const QByteArray& payload) {
-        errors += UpdateWaveChunk(path, id, prefix, payload).Errors();
+        errors += UpdateWaveChunk(QFile::encodeName(path), id, prefix, payload).Errors();
     }
     void TagAllThree(const QString& path) {
         Replace(path, id3Id, xid3Id, "ID3");
@@ -167,6 +167,44 @@ TEST_F(WaveChunks, CutOffLastChunkIsFilledWithZerosBeforeTheNewOne) {
     EXPECT_EQ(TWavFixture::UInt32At(result, 4), quint32(result.size() - 8));
 }
 
+TEST_F(WaveChunks, ZeroPaddingAfterTheLastChunkTakesTheNewChunk) {
+    struct Case {
+        const char* name;
+        QByteArray file;
+        qsizetype paddingAt;
+    };
+    const QByteArray audio = TWavFixture::AudioBytes(100);
+    const QByteArray fmtAndData =
+        TWavFixture().Chunk("fmt ", TWavFixture::PcmFormat()).Chunk("data", audio).Bytes();
+    const Case cases[] = {
+        {"block padding of a fixture", Fixture("tags-zero-padding.wav"), 4044},
+        {"8 zero bytes", fmtAndData + QByteArray(8, '\0'), fmtAndData.size()},
+        {"more padding than the new chunk needs", fmtAndData + QByteArray(3000, '\0'),
+         fmtAndData.size()},
+        {"after an odd chunk and its pad byte",
+         TWavFixture().Chunk("data", audio).Chunk("odd ", "abc").Raw(QByteArray(40, '\0')).Bytes(),
+         12 + 108 + 12},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        errors.clear();
+        const QString path = Put(c.file);
+        Replace(path, id3Id, xid3Id, "ab");
+        Replace(path, id3Id, xid3Id, "cd");
+        EXPECT_EQ(errors, QStringList());
+        const QByteArray result = Content();
+        EXPECT_EQ(result.mid(8, c.paddingAt - 8), c.file.mid(8, c.paddingAt - 8));
+        const QByteArray chunks = "Xid3" + TWavFixture::LittleEndian32(2) + "ab" + "id3 " +
+                                  TWavFixture::LittleEndian32(2) + "cd";
+        EXPECT_EQ(result.mid(c.paddingAt, chunks.size()), chunks);
+        // The RIFF form ends with the new chunk; padding it did not need stays zero behind it.
+        const qsizetype riffEnd = c.paddingAt + chunks.size();
+        EXPECT_EQ(TWavFixture::UInt32At(result, 4), quint32(riffEnd - 8));
+        EXPECT_EQ(result.size(), std::max(riffEnd, c.file.size()));
+        EXPECT_EQ(result.mid(riffEnd).count('\0'), result.size() - riffEnd);
+    }
+}
+
 TEST_F(WaveChunks, BadHeadersAreReportedAndTheFileIsUnchanged) {
     struct Case {
         const char* name;
@@ -216,6 +254,10 @@ TEST_F(WaveChunks, DamagedChunkListsAreRefusedAndTheFileIsUnchanged) {
     const QByteArray data = TWavFixture::LittleEndian32(0) + TWavFixture::AudioBytes(10);
     const Case cases[] = {
         {"unfinished header", Fixture("unfinished-header.wav"), 44},
+        // Zeros after an empty "data" chunk are the silence of a rip that never wrote its sizes.
+        {"unfinished header with silence", Fixture("unfinished-header-silence.wav"), 44},
+        {"zeros ending in a non-zero byte", TWavFixture().Chunk("data", "12").Raw(
+             QByteArray(60, '\0') + "x").Bytes(), 22},
         {"garbage after data", Fixture("garbage-after-data.wav"), 1044},
         // The walk gives up after 10,000 chunks instead of stepping on through the file.
         {"zero-size chunks", Fixture("zero-size-chunks.wav"), 144 + 8 * 9998},
@@ -311,25 +353,53 @@ TEST_F(WaveChunks, FileHeldByAReaderIsNotTouchedUntilItLetsGo) {
 
 TEST_F(WaveChunks, FailedAppendLeavesTheFileAsItWas) {
     // A file size limit makes the append fail part way, as a full disk would.
-    const QByteArray original = TWavFixture()
-                                    .Chunk("fmt ", TWavFixture::PcmFormat())
-                                    .Chunk("data", TWavFixture::AudioBytes(100))
-                                    .Chunk("iXML", "<old/>")
-                                    .Bytes();
-    const QString path = Put(original);
-    struct rlimit saved {};
-    ASSERT_EQ(::getrlimit(RLIMIT_FSIZE, &saved), 0);
-    struct rlimit limited = saved;
-    limited.rlim_cur = rlim_t(original.size() + 20);
-    const sighandler_t oldHandler = ::signal(SIGXFSZ, SIG_IGN);
-    ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &limited), 0);
-    Replace(path, ixmlId, oxmlId, QByteArray(100, 'n'));
-    ::setrlimit(RLIMIT_FSIZE, &saved);
-    ::signal(SIGXFSZ, oldHandler);
+    const QByteArray tagged = TWavFixture()
+                                  .Chunk("fmt ", TWavFixture::PcmFormat())
+                                  .Chunk("data", TWavFixture::AudioBytes(100))
+                                  .Chunk("iXML", "<old/>")
+                                  .Bytes();
+    const std::pair<const char*, QByteArray> cases[] = {
+        {"appended at the end", tagged},
+        {"written over zero padding", tagged + QByteArray(30, '\0')},
+    };
+    for (const auto& [name, original] : cases) {
+        SCOPED_TRACE(name);
+        errors.clear();
+        const QString path = Put(original);
+        struct rlimit saved {};
+        ASSERT_EQ(::getrlimit(RLIMIT_FSIZE, &saved), 0);
+        struct rlimit limited = saved;
+        limited.rlim_cur = rlim_t(original.size() + 20);
+        const sighandler_t oldHandler = ::signal(SIGXFSZ, SIG_IGN);
+        ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &limited), 0);
+        Replace(path, ixmlId, oxmlId, QByteArray(100, 'n'));
+        ::setrlimit(RLIMIT_FSIZE, &saved);
+        ::signal(SIGXFSZ, oldHandler);
 
-    EXPECT_EQ(errors,
-              QStringList(QString("Cannot write file \"%1\". File too large").arg(path)));
-    EXPECT_EQ(Content(), original);
+        EXPECT_EQ(errors,
+                  QStringList(QString("Cannot write file \"%1\". File too large").arg(path)));
+        EXPECT_EQ(Content(), original);
+    }
+}
+
+TEST_F(WaveChunks, ZeroPaddingBeyond16MiBIsDamage) {
+    const QByteArray file = TWavFixture().Chunk("data", TWavFixture::AudioBytes(10)).Bytes();
+    for (const qint64 padding : {qint64(16) << 20, (qint64(16) << 20) + 1}) {
+        SCOPED_TRACE(padding);
+        errors.clear();
+        const QString path = Put(file);
+        ASSERT_TRUE(QFile::resize(path, file.size() + padding)); // a hole: reads as zeros
+        Replace(path, id3Id, xid3Id, "ab");
+        if (padding == qint64(16) << 20) {
+            EXPECT_EQ(errors, QStringList());
+            EXPECT_EQ(Content().mid(file.size(), 4), "id3 ");
+        } else {
+            EXPECT_EQ(errors, QStringList(QString("Invalid Wave file, damaged chunk at byte %1")
+                                              .arg(file.size())));
+            EXPECT_EQ(Content().left(file.size()), file);
+            EXPECT_EQ(QFileInfo(path).size(), file.size() + padding);
+        }
+    }
 }
 
 TEST_F(WaveChunks, ReadOnlyFileIsNotTouched) {
