@@ -4,6 +4,7 @@
 #include "app/EAppError.h"
 #include "app/tsound.h"
 #include "tags/TBextInfo.h"
+#include "tags/TagTemplates.h"
 #include "tags/WaveChunks.h"
 
 #include <QDate>
@@ -120,12 +121,15 @@ TResult TTagger::WriteTags(const tsound& sound) const {
         }
     }
     if (WriteBwav) {
-        const QByteArray info = TBextInfo::Build(sound.bwav, sound.bWav2, sound.bWav3);
+        const QByteArray info = TBextInfo::Build(ExpandTemplate(sound.bwav, sound),
+                                                 ExpandTemplate(sound.bWav2, sound),
+                                                 ExpandTemplate(sound.bWav3, sound));
         result.Merge(
             UpdateWaveChunk(DiskPath(sound), bextChunk, info, TBextInfo::NewChunkPayload(info)));
     }
-    if (WriteIXML)
-        result.Merge(ReplaceWaveChunk(DiskPath(sound), ixmlChunk, retiredIxmlChunk,
-                                     sound.XMLdata.toUtf8()));
+    if (WriteIXML) {
+        const QString ixml = ExpandTemplate(sound.XMLdata, sound, TTemplateValues::XmlEscaped);
+        result.Merge(ReplaceWaveChunk(DiskPath(sound), ixmlChunk, retiredIxmlChunk, ixml.toUtf8()));
+    }
     return result;
 }

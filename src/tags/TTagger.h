@@ -8,9 +8,10 @@ class tsound;
 struct TmyID3tag;
 
 // Writes the enabled tags (an ID3v2.4 tag in an "id3 " chunk, a Broadcast-WAV "bext" chunk,
-// an "iXML" chunk, in that order) into a sound's WAV file in place. The sound's templates must
-// be expanded already. Each failing step adds its error to the result (nothing is shown here);
-// a failing step does not keep the later ones from running.
+// an "iXML" chunk, in that order) into a sound's WAV file in place. The bext and iXML texts are
+// the sound's templates expanded at this moment; the record keeps its templates. Each failing
+// step adds its error to the result (nothing is shown here); a failing step does not keep the
+// later ones from running.
 class TTagger {
 public:
     bool WriteID3 = false;

@@ -4,6 +4,7 @@
 #include "tags/TBextInfo.h"
 #include "tags/TTagger.h"
 #include "tags/TWavFixture.h"
+#include "tags/TagTemplates.h"
 
 #include <QFile>
 
@@ -281,6 +282,43 @@ TEST_F(Tagger, InvalidFileShowsTheMessageOncePerEnabledKind) {
     EXPECT_EQ(errors, QStringList({"Invalid Wave file, no RIFF header",
                                               "Invalid Wave file, no RIFF header"}));
     EXPECT_EQ(Content(), content);
+}
+
+TEST_F(Tagger, RecordKeepsItsTemplatesAndEachWriteUsesTheValuesOfTheMoment) {
+    Sound(TWavFixture::ShortPcm()).Description = "Rain";
+    sound.ID3.Publisher = "Acme";
+    sound.bwav = "%SoundDescription;";
+    sound.bWav2 = "%Publisher;";
+    sound.XMLdata = "<BWFXML><NOTE>%SoundDescription; by %Label;</NOTE></BWFXML>";
+    const tsound templates = sound;
+    const TTagger tagger = AllKinds();
+    Write(tagger, sound);
+    EXPECT_EQ(TWavFixture::ChunkData(Content(), "iXML"), "<BWFXML><NOTE>Rain by Acme</NOTE></BWFXML>");
+
+    // The user fixes description and publisher, and the file is processed again.
+    sound.Description = "Heavy rain, 100% wet";
+    sound.ID3.Publisher = "Acme & Sons";
+    Write(tagger, sound);
+    EXPECT_EQ(TWavFixture::ChunkData(Content(), "bext").left(338),
+              TBextInfo::Build("Heavy rain, 100% wet", "Acme & Sons", ""));
+    EXPECT_EQ(TWavFixture::ChunkData(Content(), "iXML"),
+              QByteArray("<BWFXML><NOTE>Heavy rain, 100% wet by Acme &amp; Sons</NOTE></BWFXML>") +
+                  '\0'); // odd length: one zero byte
+    EXPECT_EQ(QStringList({sound.bwav, sound.bWav2, sound.bWav3, sound.XMLdata}),
+              QStringList({templates.bwav, templates.bWav2, templates.bWav3, templates.XMLdata}));
+    EXPECT_TRUE(errors.isEmpty());
+}
+
+TEST_F(Tagger, PlaceholdersInsideValuesStayLiteral) {
+    Sound(TWavFixture::ShortPcm()).Description = "Thunder %Year; %Publisher;";
+    sound.ID3.Year = "1999";
+    sound.ID3.Publisher = "Acme";
+    sound.bwav = "%SoundDescription;";
+    MakeDefaultIxml(sound);
+    Write(AllKinds(), sound);
+    EXPECT_EQ(TWavFixture::ChunkData(Content(), "bext").left(27), "Thunder %Year; %Publisher;" + QByteArray(1, '\0'));
+    EXPECT_EQ(TWavFixture::ChunkData(Content(), "iXML"),
+              "<BWFXML><NOTE>Thunder %Year; %Publisher;</NOTE></BWFXML>");
 }
 
 TEST_F(Tagger, NoAudioByteChangesInAnyFixture) {

@@ -36,7 +36,6 @@ tsound TaggedSound(const QString& path) {
     sound.bwav = "%SoundDescription;";
     sound.bWav2 = "%Publisher;";
     sound.bWav3 = "%CD;";
-    ExpandTemplates(sound);
     MakeDefaultIxml(sound);
     return sound;
 }
