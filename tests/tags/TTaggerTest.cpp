@@ -1,3 +1,4 @@
+#include "app/DiskPath.h"
 #include "app/tsound.h"
 #include "common/TRecordingMessages.h"
 #include "common/TTestDir.h"
@@ -8,10 +9,32 @@
 
 #include <QFile>
 
+#include <cstdio>
+
 #include <gtest/gtest.h>
 
 namespace {
 QByteArray Hex(const char* hex) { return QByteArray::fromHex(hex); }
+
+// Files by the bytes of their names, which QFile cannot take when they are no valid UTF-8.
+void WriteByBytes(const QByteArray& name, const QByteArray& content) {
+    std::FILE* file = std::fopen(name.constData(), "wb");
+    ASSERT_NE(file, nullptr);
+    std::fwrite(content.constData(), 1, size_t(content.size()), file);
+    std::fclose(file);
+}
+
+QByteArray ReadByBytes(const QByteArray& name) {
+    std::FILE* file = std::fopen(name.constData(), "rb");
+    if (!file)
+        return {};
+    QByteArray content;
+    char block[4096];
+    for (size_t got; (got = std::fread(block, 1, sizeof block, file)) > 0;)
+        content.append(block, qsizetype(got));
+    std::fclose(file);
+    return content;
+}
 
 class Tagger : public ::testing::Test {
 protected:
@@ -273,15 +296,55 @@ TEST_F(Tagger, IxmlOfOddLengthGetsOneZeroByte) {
     }
 }
 
-TEST_F(Tagger, InvalidFileShowsTheMessageOncePerEnabledKind) {
-    const QByteArray content = "RIFX" + TWavFixture::Minimal44().mid(4);
-    Sound(content);
+TEST_F(Tagger, RefusedFileGivesOneErrorWhateverKindsAreAsked) {
+    struct Case {
+        const char* name;
+        QByteArray content; // empty: no file at all
+        QString error;
+    };
+    const Case cases[] = {
+        {"not RIFF", "RIFX" + TWavFixture::Minimal44().mid(4), "Invalid Wave file, no RIFF header"},
+        {"not WAVE", TWavFixture::Minimal44().replace(8, 4, "AVI "), "Invalid Wave file, no WAVE header"},
+        {"damaged", TWavFixture().Chunk("data", "12").Raw("junk and more junk").Bytes(),
+         "Invalid Wave file, damaged chunk at byte 22"},
+        {"missing", {}, "Cannot open file \"%1\". No such file or directory"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        for (int kinds = 1; kinds < 8; ++kinds) {
+            errors.clear();
+            c.content.isEmpty() ? void(sound.path = dir.File("missing.wav")) : void(Sound(c.content));
+            TTagger tagger;
+            tagger.WriteID3 = kinds & 1;
+            tagger.WriteBwav = kinds & 2;
+            tagger.WriteIXML = kinds & 4;
+            Write(tagger, sound);
+            EXPECT_EQ(errors, QStringList(c.error.arg(sound.path))) << kinds;
+            if (!c.content.isEmpty())
+                EXPECT_EQ(Content(), c.content);
+        }
+    }
+}
+
+TEST_F(Tagger, OurId3ChunkRetiresAnotherToolsUpperCaseOne) {
+    const QByteArray theirs = TTagger::BuildId3Tag([] {
+        TmyID3tag tag;
+        tag.Title = "Old title";
+        return tag;
+    }());
+    Sound(TWavFixture()
+              .Chunk("fmt ", TWavFixture::PcmFormat())
+              .Chunk("ID3 ", theirs)
+              .Chunk("data", TWavFixture::AudioBytes(10))
+              .Chunk("id3 ", theirs)
+              .Bytes())
+        .ID3.Title = "Dog";
     TTagger tagger;
-    tagger.WriteID3 = tagger.WriteIXML = true;
+    tagger.WriteID3 = true;
     Write(tagger, sound);
-    EXPECT_EQ(errors, QStringList({"Invalid Wave file, no RIFF header",
-                                              "Invalid Wave file, no RIFF header"}));
-    EXPECT_EQ(Content(), content);
+    EXPECT_EQ(TWavFixture::ChunkIds(Content()), QStringList({"fmt ", "XID3", "data", "Xid3", "id3 "}));
+    EXPECT_EQ(TWavFixture::ChunkData(Content(), "XID3"), theirs) << "retired, not removed";
+    EXPECT_EQ(TWavFixture::ChunkData(Content(), "id3 "), TTagger::BuildId3Tag(sound.ID3));
 }
 
 TEST_F(Tagger, RecordKeepsItsTemplatesAndEachWriteUsesTheValuesOfTheMoment) {
@@ -319,6 +382,38 @@ TEST_F(Tagger, PlaceholdersInsideValuesStayLiteral) {
     EXPECT_EQ(TWavFixture::ChunkData(Content(), "bext").left(27), "Thunder %Year; %Publisher;" + QByteArray(1, '\0'));
     EXPECT_EQ(TWavFixture::ChunkData(Content(), "iXML"),
               "<BWFXML><NOTE>Thunder %Year; %Publisher;</NOTE></BWFXML>");
+}
+
+TEST_F(Tagger, FileNamedInLatin1IsOpenedByItsBytes) {
+    const QByteArray folder = QFile::encodeName(dir.Path());
+    const QByteArray name = folder + "/Caf\xe9 old.wav";
+    WriteByBytes(name, TWavFixture::ShortPcm());
+    SetPathFromDisk(sound, name);
+    sound.ID3.Title = "Dog";
+    Write(AllKinds(), sound);
+    EXPECT_EQ(errors, QStringList());
+    EXPECT_EQ(TWavFixture::ChunkIds(ReadByBytes(name)),
+              QStringList({"fmt ", "data", "id3 ", "bext", "iXML"}));
+
+    SetPathFromDisk(sound, folder + "/Caf\xe9 gone.wav");
+    Write(AllKinds(), sound);
+    EXPECT_EQ(errors.value(0), QString::fromUtf8("Cannot open file \"%1/Café gone.wav\". No such file or "
+                                                 "directory").arg(dir.Path()));
+}
+
+TEST_F(Tagger, WriteTagsToTagsTheSideFileAndLeavesTheSoundsOwn) {
+    Sound(TWavFixture::ShortPcm()).ID3.Title = "Dog";
+    const QString side = dir.Write("Rain.wav.part", TWavFixture::ShortPcm());
+    TTagger tagger;
+    tagger.WriteID3 = true;
+    errors += tagger.WriteTagsTo(sound, QFile::encodeName(side)).Errors();
+    EXPECT_EQ(errors, QStringList());
+    EXPECT_EQ(Content(), TWavFixture::ShortPcm());
+    EXPECT_EQ(TWavFixture::ChunkData(dir.Read("Rain.wav.part"), "id3 "), TTagger::BuildId3Tag(sound.ID3));
+
+    errors += tagger.WriteTagsTo(sound, QFile::encodeName(dir.File("gone.part"))).Errors();
+    EXPECT_EQ(errors, QStringList(QString("Cannot open file \"%1\". No such file or directory")
+                                      .arg(dir.File("gone.part"))));
 }
 
 TEST_F(Tagger, NoAudioByteChangesInAnyFixture) {
