@@ -143,8 +143,9 @@ void Compare(const QByteArray& expectedStart, quint64 appendAt, const QByteArray
     QByteArray tail(appended.size(), '\0');
     if (::pread(fd, tail.data(), tail.size(), off_t(appendAt)) != tail.size() || tail != appended)
         Fail("appended chunk");
-    QByteArray padding(qsizetype(expectedLength - appendAt - appended.size()), '\0');
-    if (::pread(fd, padding.data(), padding.size(), off_t(appendAt + appended.size())) !=
+    const quint64 chunkEnd = appendAt + appended.size();
+    QByteArray padding(qsizetype(appended.isEmpty() ? 0 : expectedLength - chunkEnd), '\0');
+    if (::pread(fd, padding.data(), padding.size(), off_t(chunkEnd)) !=
             padding.size() || padding.count('\0') != padding.size())
         Fail("padding after the appended chunk");
     ::close(fd);
