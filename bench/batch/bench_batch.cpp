@@ -97,7 +97,6 @@ double RenameAndTagLoop() {
         sound.bwav = "%SoundDescription;";
         sound.bWav2 = "%Publisher;";
         sound.bWav3 = "%CD;";
-        ExpandTemplates(sound);
         MakeDefaultIxml(sound);
         if (!tagger.WriteTags(sound))
             std::exit(1);

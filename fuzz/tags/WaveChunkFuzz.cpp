@@ -75,17 +75,24 @@ bool Printable(const char* id) {
 }
 
 // The walk as the file format allows it: ids of printable ASCII, chunks inside the file, at
-// most 10,000 of them; only a "data" chunk may lack up to 16 MiB of its data at the end.
+// most 10,000 of them; only a "data" chunk may lack up to 16 MiB of its data at the end. Up to
+// 16 MiB of zero bytes after the last chunk are padding once a non-empty "data" chunk came.
 TModelWalk ModelWalk(const QByteArray& file, quint32 id) {
     TModelWalk walk;
     walk.headerOk = file.size() >= 12 && file.startsWith("RIFF") && file.mid(8, 4) == "WAVE";
     const quint64 length = quint64(file.size());
     quint64 p = 12;
     int chunks = 0;
+    bool sawAudio = false;
     while (p + 8 <= length) {
         const char* header = file.constData() + p;
         const quint32 chunkId = qFromLittleEndian<quint32>(header);
         const quint32 size = qFromLittleEndian<quint32>(header + 4);
+        const QByteArray rest = file.mid(qsizetype(p));
+        if (!Printable(header) && sawAudio && rest.size() <= (16 << 20) &&
+            rest.count('\0') == rest.size())
+            break;
+        sawAudio = sawAudio || (QByteArray(header, 4) == "data" && size > 0);
         const quint64 missing = p + 8 + size > length ? p + 8 + size - length : 0;
         const bool cutOffData = QByteArray(header, 4) == "data" && missing <= (16u << 20);
         if (!Printable(header) || ++chunks > 10000 || (missing > 0 && !cutOffData)) {
@@ -105,13 +112,16 @@ void Put32(QByteArray& bytes, quint64 at, quint32 value) {
 }
 
 // Compares the file on disk with `expectedStart` (covering the old length), a zero gap up to
-// `appendAt`, then `appended`. The gap may be gigabytes of hole: only data extents are read.
-void Compare(const QByteArray& expectedStart, quint64 appendAt, const QByteArray& appended) {
+// `appendAt`, then `appended`, then zero padding up to `fileLength` that the chunk did not
+// cover. The gap may be gigabytes of hole: only data extents are read.
+void Compare(const QByteArray& expectedStart, quint64 appendAt, const QByteArray& appended,
+             quint64 fileLength = 0) {
     const int fd = ::open(QFile::encodeName(FuzzFile()).constData(), O_RDONLY);
     if (fd < 0)
         Fail("cannot reopen");
     const quint64 oldLength = quint64(expectedStart.size());
-    const quint64 expectedLength = appended.isEmpty() ? oldLength : appendAt + appended.size();
+    const quint64 expectedLength =
+        appended.isEmpty() ? oldLength : std::max(appendAt + appended.size(), fileLength);
     if (quint64(::lseek(fd, 0, SEEK_END)) != expectedLength)
         Fail("length");
     QByteArray start(expectedStart.size(), '\0');
@@ -133,6 +143,11 @@ void Compare(const QByteArray& expectedStart, quint64 appendAt, const QByteArray
     QByteArray tail(appended.size(), '\0');
     if (::pread(fd, tail.data(), tail.size(), off_t(appendAt)) != tail.size() || tail != appended)
         Fail("appended chunk");
+    const quint64 chunkEnd = appendAt + appended.size();
+    QByteArray padding(qsizetype(appended.isEmpty() ? 0 : expectedLength - chunkEnd), '\0');
+    if (::pread(fd, padding.data(), padding.size(), off_t(chunkEnd)) !=
+            padding.size() || padding.count('\0') != padding.size())
+        Fail("padding after the appended chunk");
     ::close(fd);
 }
 
@@ -153,7 +168,7 @@ bool Fits(const TModelWalk& walk, const QByteArray& chunk) {
 void CheckReplace(const QByteArray& file, const QByteArray& payload) {
     WriteFile(file);
     messages.count = 0;
-    messages.count += ReplaceWaveChunk(FuzzFile(), ixmlId, oxmlId, payload).Errors().size();
+    messages.count += ReplaceWaveChunk(QFile::encodeName(FuzzFile()), ixmlId, oxmlId, payload).Errors().size();
     const TModelWalk walk = ModelWalk(file, ixmlId);
     const QByteArray chunk = Chunk(ixmlId, payload);
     if (!walk.headerOk || walk.damaged || !Fits(walk, chunk)) {
@@ -169,14 +184,14 @@ void CheckReplace(const QByteArray& file, const QByteArray& payload) {
     // The appended chunk overwrites stray bytes; everything before it stays.
     expected.truncate(qsizetype(std::min<quint64>(walk.end, quint64(file.size()))));
     Put32(expected, 4, quint32(walk.end + chunk.size() - 8));
-    Compare(expected, walk.end, chunk);
+    Compare(expected, walk.end, chunk, quint64(file.size()));
 }
 
 void CheckUpdate(const QByteArray& file, const QByteArray& payload) {
     WriteFile(file);
     messages.count = 0;
     const QByteArray prefix(prefixSize, 'P');
-    messages.count += UpdateWaveChunk(FuzzFile(), bextId, prefix, payload).Errors().size();
+    messages.count += UpdateWaveChunk(QFile::encodeName(FuzzFile()), bextId, prefix, payload).Errors().size();
     const TModelWalk walk = ModelWalk(file, bextId);
     const QByteArray chunk = Chunk(bextId, payload);
     if (!walk.headerOk || walk.damaged) {
@@ -205,7 +220,7 @@ void CheckUpdate(const QByteArray& file, const QByteArray& payload) {
         return Compare(expected, 0, {});
     expected.truncate(qsizetype(std::min<quint64>(walk.end, quint64(file.size()))));
     Put32(expected, 4, quint32(walk.end + chunk.size() - 8));
-    Compare(expected, walk.end, chunk);
+    Compare(expected, walk.end, chunk, quint64(file.size()));
 }
 } // namespace
 

@@ -11,7 +11,7 @@ mkdir -p "$out/seeds"
 clang++ -std=c++20 -g -O1 -fPIC -fsanitize=fuzzer,address,undefined \
     -I"$root/src" $(pkg-config --cflags Qt6Core) \
     "$root/fuzz/tags/WaveChunkFuzz.cpp" "$root/src/tags/WaveChunks.cpp" \
-    "$root/src/tags/TWaveFile.cpp" "$root/src/app/UserMessages.cpp" \
+    "$root/src/tags/TWaveFile.cpp" "$root/src/app/DiskPath.cpp" "$root/src/app/UserMessages.cpp" \
     "$root/src/app/GeneralErrorDisplay.cpp" \
     $(pkg-config --libs Qt6Core) -o "$out/wave_chunk_fuzz"
 

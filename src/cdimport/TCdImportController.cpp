@@ -218,7 +218,6 @@ void TCdImportController::QueueJobs(const QList<TSoundRef>& marked) {
     for (const TSoundRef& sound : marked) {
         if (sound->XMLdata.isEmpty())
             MakeDefaultIxml(*sound);
-        ExpandTemplates(*sound);
         jobs_.AddRipJob(sound, TrackOf(sound.get()));
     }
     ripJobs_ = int(marked.size());

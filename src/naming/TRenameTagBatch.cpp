@@ -128,7 +128,6 @@ bool TRenameTagBatch::MoveOnRecord(TRow& row, const QString& from, const QString
 
 void TRenameTagBatch::TagOne(TRow& row) {
     tsound& sound = *row.Sound;
-    ExpandTemplates(sound);
     MakeDefaultIxml(sound);
     const TResult written = tagger_.WriteTags(sound);
     if (!written) {

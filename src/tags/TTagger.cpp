@@ -1,18 +1,25 @@
 #include "tags/TTagger.h"
 
+#include "app/DiskPath.h"
 #include "app/EAppError.h"
 #include "app/tsound.h"
 #include "tags/TBextInfo.h"
+#include "tags/TWaveFile.h"
+#include "tags/TagTemplates.h"
 #include "tags/WaveChunks.h"
 
 #include <QDate>
 
+#include <memory>
 #include <utility>
 #include <vector>
 
 namespace {
 constexpr quint32 id3Chunk = MakeFourCC('i', 'd', '3', ' ');
 constexpr quint32 retiredId3Chunk = MakeFourCC('X', 'i', 'd', '3');
+// Many tools spell the ID3 chunk in capitals; readers take the first ID3 chunk of either
+// spelling, so theirs is retired with ours.
+constexpr quint32 upperCaseId3Chunk = MakeFourCC('I', 'D', '3', ' ');
 constexpr quint32 bextChunk = MakeFourCC('b', 'e', 'x', 't');
 constexpr quint32 ixmlChunk = MakeFourCC('i', 'X', 'M', 'L');
 constexpr quint32 retiredIxmlChunk = MakeFourCC('0', 'X', 'M', 'L');
@@ -106,23 +113,40 @@ QByteArray TTagger::BuildId3Tag(const TmyID3tag& tag) {
 }
 
 TResult TTagger::WriteTags(const tsound& sound) const {
+    return WriteTagsTo(sound, DiskPath(sound));
+}
+
+TResult TTagger::WriteTagsTo(const tsound& sound, const QByteArray& diskPath) const {
+    if (sound.Format != sfwav || !(WriteID3 || WriteBwav || WriteIXML))
+        return TResult::Ok();
+    // One open for all kinds: a refused file is one error, and no other opener comes between.
+    std::unique_ptr<TWaveFile> file;
+    try {
+        file = std::make_unique<TWaveFile>(diskPath);
+    } catch (const EAppError& error) {
+        return TResult::Error(error.Text());
+    }
+    if (TResult checked = CheckWaveFile(*file); !checked)
+        return checked;
     TResult result;
-    if (sound.Format != sfwav)
-        return result;
     if (WriteID3) {
         // A tag too big to build is reported, and the file is not touched.
         try {
             const QByteArray tag = BuildId3Tag(sound.ID3);
-            result.Merge(ReplaceWaveChunk(sound.path, id3Chunk, retiredId3Chunk, tag));
+            result.Merge(ReplaceChunk(*file, id3Chunk, retiredId3Chunk, tag, {upperCaseId3Chunk}));
         } catch (const EAppError& error) {
             result.Merge(TResult::Error(error.Text()));
         }
     }
     if (WriteBwav) {
-        const QByteArray info = TBextInfo::Build(sound.bwav, sound.bWav2, sound.bWav3);
-        result.Merge(UpdateWaveChunk(sound.path, bextChunk, info, TBextInfo::NewChunkPayload(info)));
+        const QByteArray info = TBextInfo::Build(ExpandTemplate(sound.bwav, sound),
+                                                 ExpandTemplate(sound.bWav2, sound),
+                                                 ExpandTemplate(sound.bWav3, sound));
+        result.Merge(UpdateChunk(*file, bextChunk, info, TBextInfo::NewChunkPayload(info)));
     }
-    if (WriteIXML)
-        result.Merge(ReplaceWaveChunk(sound.path, ixmlChunk, retiredIxmlChunk, sound.XMLdata.toUtf8()));
+    if (WriteIXML) {
+        const QString ixml = ExpandTemplate(sound.XMLdata, sound, TTemplateValues::XmlEscaped);
+        result.Merge(ReplaceChunk(*file, ixmlChunk, retiredIxmlChunk, ixml.toUtf8()));
+    }
     return result;
 }

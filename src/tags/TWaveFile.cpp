@@ -1,8 +1,8 @@
 #include "tags/TWaveFile.h"
 
+#include "app/DiskPath.h"
 #include "app/EAppError.h"
 
-#include <QFile>
 #include <QtEndian>
 
 #include <cerrno>
@@ -20,26 +20,26 @@ QString OpenError(const QString& path, const QString& reason) {
 }
 } // namespace
 
-TWaveFile::TWaveFile(const QString& path) : path_(path) {
-    fd_ = ::open(QFile::encodeName(path).constData(), O_RDWR | O_CLOEXEC | O_NONBLOCK);
+TWaveFile::TWaveFile(const QByteArray& path) : shownPath_(DisplayFormOf(path)) {
+    fd_ = ::open(path.constData(), O_RDWR | O_CLOEXEC | O_NONBLOCK);
     if (fd_ < 0)
-        throw EAppError(OpenError(path_, SystemReason(errno)));
+        throw EAppError(OpenError(shownPath_, SystemReason(errno)));
     struct stat info {};
     if (::fstat(fd_, &info) != 0) {
         const int error = errno;
         ::close(fd_);
-        throw EAppError(OpenError(path_, SystemReason(error)));
+        throw EAppError(OpenError(shownPath_, SystemReason(error)));
     }
     // A pipe or device would block the walk or be changed in ways no file expects.
     if (!S_ISREG(info.st_mode)) {
         ::close(fd_);
-        throw EAppError(OpenError(path_, QStringLiteral("Not a regular file")));
+        throw EAppError(OpenError(shownPath_, QStringLiteral("Not a regular file")));
     }
     // Only a lock held elsewhere refuses the file; a file system without locks (some network
     // shares) would otherwise refuse every tag write.
     if (::flock(fd_, LOCK_EX | LOCK_NB) != 0 && errno == EWOULDBLOCK) {
         ::close(fd_);
-        throw EAppError(OpenError(path_, SystemReason(EWOULDBLOCK)));
+        throw EAppError(OpenError(shownPath_, SystemReason(EWOULDBLOCK)));
     }
     length_ = static_cast<quint64>(info.st_size);
 }
@@ -94,7 +94,16 @@ void TWaveFile::WriteUInt32(quint64 position, quint32 value) {
     Write(position, bytes);
 }
 
-void TWaveFile::Truncate(quint64 length) noexcept {
+void TWaveFile::Restore(quint64 position, const QByteArray& bytes, quint64 length) noexcept {
+    for (qsizetype done = 0; done < bytes.size();) {
+        const ssize_t put = ::pwrite(fd_, bytes.constData() + done, bytes.size() - done,
+                                     static_cast<off_t>(position + done));
+        if (put < 0 && errno == EINTR)
+            continue;
+        if (put <= 0)
+            break;
+        done += put;
+    }
     if (::ftruncate(fd_, static_cast<off_t>(length)) == 0)
         length_ = length;
 }
@@ -102,5 +111,5 @@ void TWaveFile::Truncate(quint64 length) noexcept {
 void TWaveFile::ThrowSystemError(const char* action) const {
     const int error = errno ? errno : EIO;
     throw EAppError(QStringLiteral("Cannot %1 file \"%2\". %3")
-                        .arg(QLatin1String(action), path_, SystemReason(error)));
+                        .arg(QLatin1String(action), shownPath_, SystemReason(error)));
 }

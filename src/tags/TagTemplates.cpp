@@ -2,6 +2,7 @@
 
 #include "app/tsound.h"
 
+#include <algorithm>
 #include <utility>
 #include <vector>
 
@@ -27,26 +28,30 @@ std::vector<std::pair<QString, QString>> Placeholders(const tsound& sound) {
 } // namespace
 
 QString ExpandTemplate(const QString& text, const tsound& sound, TTemplateValues values) {
-    QString expanded = text;
-    for (const auto& [placeholder, value] : Placeholders(sound))
-        expanded.replace(placeholder,
-                         values == TTemplateValues::XmlEscaped ? EscapeXmlText(value) : value);
+    const auto placeholders = Placeholders(sound);
+    QString expanded;
+    expanded.reserve(text.size());
+    for (qsizetype at = 0; at < text.size();) {
+        const QStringView rest = QStringView(text).sliced(at);
+        const auto found = rest.startsWith(u'%')
+                               ? std::find_if(placeholders.begin(), placeholders.end(),
+                                              [&](const auto& entry) { return rest.startsWith(entry.first); })
+                               : placeholders.end();
+        if (found == placeholders.end()) {
+            expanded += text[at++];
+            continue;
+        }
+        expanded += values == TTemplateValues::XmlEscaped
+                        ? EscapeXmlText(DecodeBasicEntities(found->second))
+                        : found->second;
+        at += found->first.size();
+    }
     return expanded;
 }
 
-void ExpandTemplates(tsound& sound) {
-    sound.bwav = ExpandTemplate(sound.bwav, sound);
-    sound.bWav2 = ExpandTemplate(sound.bWav2, sound);
-    sound.bWav3 = ExpandTemplate(sound.bWav3, sound);
-    sound.XMLdata = ExpandTemplate(sound.XMLdata, sound, TTemplateValues::XmlEscaped);
-}
-
 void MakeDefaultIxml(tsound& sound) {
-    if (!sound.XMLdata.isEmpty())
-        return;
-    sound.XMLdata = QStringLiteral("<BWFXML><NOTE>") +
-                    EscapeXmlText(DecodeBasicEntities(sound.Description)) +
-                    QStringLiteral("</NOTE></BWFXML>");
+    if (sound.XMLdata.isEmpty())
+        sound.XMLdata = QStringLiteral("<BWFXML><NOTE>%SoundDescription;</NOTE></BWFXML>");
 }
 
 QString DecodeBasicEntities(const QString& text) {

@@ -5,21 +5,21 @@
 class tsound;
 
 // Tag templates: free text with placeholders such as "%SoundDescription;" that stand for the
-// sound's own metadata, expanded just before the sound is tagged.
+// sound's own metadata. The record keeps its templates; the tag writer expands them into the
+// text it writes each time it tags, so a changed description or publisher reaches every kind of
+// tag on the next write.
 
-// How inserted values are written: as they are (bext texts), or escaped for XML text (iXML),
-// so a description holding "&", "<" or a quote cannot make the iXML chunk unreadable.
+// How inserted values are written: as they are (bext texts), or for XML text (iXML): decoded
+// from the basic entities descriptions often arrive with, then escaped, so a description
+// holding "&", "<" or a quote cannot make the iXML chunk unreadable.
 enum class TTemplateValues { Plain, XmlEscaped };
 
-// `text` with every placeholder replaced by the sound's value, one placeholder after the other
-// in a fixed order; a value inserted by an earlier placeholder is scanned by the later ones.
+// `text` with every placeholder replaced by the sound's value, in one pass from left to right:
+// an inserted value is never scanned again, so a description holding "%Year;" stays as it is.
 QString ExpandTemplate(const QString& text, const tsound& sound,
                        TTemplateValues values = TTemplateValues::Plain);
-// Replaces bwav, bWav2, bWav3 (plain values) and XMLdata (XML-escaped values) by their
-// expansions; the templates are gone afterwards.
-void ExpandTemplates(tsound& sound);
-// An empty XMLdata becomes "<BWFXML><NOTE>" + the description + "</NOTE></BWFXML>", the
-// description decoded by DecodeBasicEntities and then escaped for XML.
+// An empty XMLdata becomes the template "<BWFXML><NOTE>%SoundDescription;</NOTE></BWFXML>",
+// which the tag writer fills with the description of the moment.
 void MakeDefaultIxml(tsound& sound);
 // "&lt;" to "<", then "&gt;" to ">", then "&amp;" to "&".
 QString DecodeBasicEntities(const QString& text);

@@ -23,13 +23,19 @@ constexpr int largestChunkCount = 10000;
 // streaming writers) or garbage, and filling it would grow the file by gigabytes.
 constexpr quint64 largestMissingData = 16ull << 20;
 
+// Zero bytes after the last whole chunk are padding (writers that round files up to a block
+// size); more than this many are no padding but a damaged or unfinished file.
+constexpr quint64 largestPadding = 16ull << 20;
+constexpr qsizetype paddingBlock = 64 * 1024;
+
 struct TChunkRef {
     quint64 position; // of the chunk header
     quint32 size;     // data size as declared
+    quint32 id;
 };
 
 struct TWalk {
-    QList<TChunkRef> matches; // every chunk with the id looked for
+    QList<TChunkRef> matches; // every chunk with one of the ids looked for
     quint64 end = 0;          // where an appended chunk begins
 };
 
@@ -65,25 +71,48 @@ bool IsWhole(quint32 id, quint64 position, quint32 size, quint64 fileLength) {
     return id == dataId && dataEnd - fileLength <= largestMissingData;
 }
 
+// Whether everything from `position` to the end of the file is zero bytes, and not too many.
+bool IsZeroPadding(const TWaveFile& file, quint64 position) {
+    if (file.Length() - position > largestPadding)
+        return false;
+    for (quint64 at = position; at < file.Length(); at += paddingBlock) {
+        const QByteArray block = file.Read(at, paddingBlock);
+        if (block.isEmpty() || block.count('\0') != block.size())
+            return false;
+    }
+    return true;
+}
+
 // Reads only chunk headers, and all of them before anything is written: a file whose chunk
 // list is damaged is refused unchanged. The RIFF size in the file header is never trusted.
-TWalk Walk(const TWaveFile& file, quint32 id) {
+// Zeros after the last chunk count as padding only once audio came before them: a rip that
+// never wrote its sizes ("data" of size 0, then silence) looks the same and is damaged.
+TWalk Walk(const TWaveFile& file, const QList<quint32>& ids) {
     TWalk walk;
     quint64 position = firstChunkPosition;
     int count = 0;
+    bool sawAudio = false;
     while (position + chunkHeaderSize <= file.Length()) {
         const QByteArray header = file.Read(position, chunkHeaderSize);
         const quint32 chunkId = qFromLittleEndian<quint32>(header.constData());
         const quint32 size = qFromLittleEndian<quint32>(header.constData() + 4);
+        if (!IsChunkId(chunkId) && sawAudio && IsZeroPadding(file, position))
+            break;
         if (!IsChunkId(chunkId) || ++count > largestChunkCount ||
             !IsWhole(chunkId, position, size, file.Length()))
             ThrowDamaged(position);
-        if (chunkId == id)
-            walk.matches.append({position, size});
+        if (ids.contains(chunkId))
+            walk.matches.append({position, size, chunkId});
+        sawAudio = sawAudio || (chunkId == dataId && size > 0);
         position += chunkHeaderSize + size + (size & 1);
     }
     walk.end = position;
     return walk;
+}
+
+TWalk CheckedWalk(const TWaveFile& file, const QList<quint32>& ids) {
+    CheckHeader(file);
+    return Walk(file, ids);
 }
 
 QByteArray PaddedToEven(const QByteArray& payload) {
@@ -94,18 +123,19 @@ QByteArray PaddedToEven(const QByteArray& payload) {
 }
 
 // Refused before anything is written: the RIFF size field could not describe the result.
-void CheckAppendFits(const QString& path, const TWalk& walk, const QByteArray& payload) {
-    const quint64 newLength = walk.end + chunkHeaderSize + PaddedToEven(payload).size();
-    if (newLength - 8 > largestRiffSize)
+void CheckAppendFits(const TWaveFile& file, const TWalk& walk, const QByteArray& payload) {
+    const quint64 newEnd = walk.end + chunkHeaderSize + PaddedToEven(payload).size();
+    if (newEnd - 8 > largestRiffSize)
         throw EAppError(QStringLiteral("Cannot write tags into \"%1\": the file would grow "
                                        "beyond the 4 GiB that a RIFF file can hold")
-                            .arg(path));
+                            .arg(file.ShownPath()));
 }
 
-// Writes the new chunk at the end of the walk (over stray bytes, or after a zero-filled gap
-// when the last chunk declared more data than the file holds) and returns the new length.
-// It comes before any id is retired, and a failed write cuts the file back to its old length,
-// so a full disk leaves the old tags in use and the file as it was.
+// Writes the new chunk at the end of the walk (over stray bytes or padding, or after a
+// zero-filled gap when the last chunk declared more data than the file holds) and returns where
+// it ends. It comes before any id is retired, and a failed write puts back the bytes it went
+// over and cuts the file back to its old length, so a full disk leaves the old tags in use and
+// the file as it was.
 quint64 AppendChunk(TWaveFile& file, quint64 position, quint32 id, const QByteArray& payload) {
     const QByteArray data = PaddedToEven(payload);
     QByteArray chunk(chunkHeaderSize, '\0');
@@ -113,10 +143,11 @@ quint64 AppendChunk(TWaveFile& file, quint64 position, quint32 id, const QByteAr
     qToLittleEndian(quint32(data.size()), chunk.data() + 4);
     chunk.append(data);
     const quint64 oldLength = file.Length();
+    const QByteArray covered = position < oldLength ? file.Read(position, chunk.size()) : QByteArray();
     try {
         file.Write(position, chunk);
     } catch (const EAppError&) {
-        file.Truncate(oldLength);
+        file.Restore(position, covered, oldLength);
         throw;
     }
     return position + chunk.size();
@@ -128,8 +159,14 @@ void Retire(TWaveFile& file, const QList<TChunkRef>& chunks, quint32 retiredId) 
         file.WriteUInt32(chunk.position, retiredId);
 }
 
-void WriteRiffSize(TWaveFile& file, quint64 newLength) {
-    file.WriteUInt32(riffSizePosition, quint32(newLength - 8));
+// The RIFF form ends with the last chunk; padding left after it stays outside.
+void WriteRiffSize(TWaveFile& file, quint64 riffEnd) {
+    file.WriteUInt32(riffSizePosition, quint32(riffEnd - 8));
+}
+
+// "bext" becomes "Xbex", as "id3 " becomes "Xid3" and "ID3 " "XID3".
+quint32 RetiredIdOf(quint32 id) {
+    return MakeFourCC('X', id & 0xFF, (id >> 8) & 0xFF, (id >> 16) & 0xFF);
 }
 
 // The walker's errors are EAppError texts; anything else escaping a step is a fault of ours and
@@ -143,45 +180,62 @@ template <typename Step> TResult Guarded(Step step) {
     }
 }
 
-// "bext" becomes "Xbex", as "id3 " becomes "Xid3".
-quint32 RetiredIdOf(quint32 id) {
-    return MakeFourCC('X', id & 0xFF, (id >> 8) & 0xFF, (id >> 16) & 0xFF);
+void Replace(TWaveFile& file, quint32 id, quint32 retiredId, const QByteArray& payload,
+             const QList<quint32>& sameKind) {
+    const TWalk walk = CheckedWalk(file, QList<quint32>{id} + sameKind);
+    CheckAppendFits(file, walk, payload);
+    const quint64 riffEnd = AppendChunk(file, walk.end, id, payload);
+    for (const TChunkRef& chunk : walk.matches)
+        file.WriteUInt32(chunk.position, chunk.id == id ? retiredId : RetiredIdOf(chunk.id));
+    WriteRiffSize(file, riffEnd);
+}
+
+void Update(TWaveFile& file, quint32 id, const QByteArray& prefix, const QByteArray& payload) {
+    const TWalk walk = CheckedWalk(file, {id});
+    QList<TChunkRef> usable;
+    QList<TChunkRef> unusable;
+    // The walk has made sure that every chunk but "data" lies wholly inside the file.
+    for (const TChunkRef& chunk : walk.matches)
+        (chunk.size >= quint32(prefix.size()) ? usable : unusable).append(chunk);
+    if (!usable.isEmpty()) {
+        Retire(file, unusable, RetiredIdOf(id));
+        for (const TChunkRef& chunk : usable)
+            file.Write(chunk.position + chunkHeaderSize, prefix);
+        return;
+    }
+    CheckAppendFits(file, walk, payload);
+    const quint64 riffEnd = AppendChunk(file, walk.end, id, payload);
+    Retire(file, unusable, RetiredIdOf(id));
+    WriteRiffSize(file, riffEnd);
 }
 } // namespace
 
-TResult ReplaceWaveChunk(const QString& path, quint32 id, quint32 retiredId,
-                         const QByteArray& payload) {
+TResult CheckWaveFile(const TWaveFile& file) {
+    return Guarded([&] { CheckedWalk(file, {}); });
+}
+
+TResult ReplaceChunk(TWaveFile& file, quint32 id, quint32 retiredId, const QByteArray& payload,
+                     const QList<quint32>& sameKind) {
+    return Guarded([&] { Replace(file, id, retiredId, payload, sameKind); });
+}
+
+TResult UpdateChunk(TWaveFile& file, quint32 id, const QByteArray& prefix,
+                    const QByteArray& payload) {
+    return Guarded([&] { Update(file, id, prefix, payload); });
+}
+
+TResult ReplaceWaveChunk(const QByteArray& path, quint32 id, quint32 retiredId,
+                         const QByteArray& payload, const QList<quint32>& sameKind) {
     return Guarded([&] {
         TWaveFile file(path);
-        CheckHeader(file);
-        const TWalk walk = Walk(file, id);
-        CheckAppendFits(path, walk, payload);
-        const quint64 newLength = AppendChunk(file, walk.end, id, payload);
-        Retire(file, walk.matches, retiredId);
-        WriteRiffSize(file, newLength);
+        Replace(file, id, retiredId, payload, sameKind);
     });
 }
 
-TResult UpdateWaveChunk(const QString& path, quint32 id, const QByteArray& prefix,
+TResult UpdateWaveChunk(const QByteArray& path, quint32 id, const QByteArray& prefix,
                         const QByteArray& payload) {
     return Guarded([&] {
         TWaveFile file(path);
-        CheckHeader(file);
-        const TWalk walk = Walk(file, id);
-        QList<TChunkRef> usable;
-        QList<TChunkRef> unusable;
-        // The walk has made sure that every chunk but "data" lies wholly inside the file.
-        for (const TChunkRef& chunk : walk.matches)
-            (chunk.size >= quint32(prefix.size()) ? usable : unusable).append(chunk);
-        if (!usable.isEmpty()) {
-            Retire(file, unusable, RetiredIdOf(id));
-            for (const TChunkRef& chunk : usable)
-                file.Write(chunk.position + chunkHeaderSize, prefix);
-            return;
-        }
-        CheckAppendFits(path, walk, payload);
-        const quint64 newLength = AppendChunk(file, walk.end, id, payload);
-        Retire(file, unusable, RetiredIdOf(id));
-        WriteRiffSize(file, newLength);
+        Update(file, id, prefix, payload);
     });
 }

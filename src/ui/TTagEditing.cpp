@@ -28,7 +28,7 @@ void TTagEditing::KeepGeometry(const TfTag& editor) {
     form_.TagY = editor.y();
 }
 
-bool TTagEditing::RunOn(const QList<TSoundRef>& sounds) {
+TTagEditing::TWritten TTagEditing::RunOn(const QList<TSoundRef>& sounds) {
     TfTag editor(form_.ProgramFolder(), &form_);
     for (const TSoundRef& sound : sounds)
         editor.Sounds.Add(sound);
@@ -37,45 +37,54 @@ bool TTagEditing::RunOn(const QList<TSoundRef>& sounds) {
     const TModalScope open; // no new disc or folder while it edits these sounds
     const bool ok = RunEditor(editor);
     KeepGeometry(editor);
-    return ok;
+    TWritten written{};
+    for (int i = 0; ok && i < TagFieldCount; ++i)
+        written[size_t(i)] = editor.Writes(TTagField(i));
+    return written;
 }
 
 void TTagEditing::EditAllTags() {
     const QList<TSoundRef> sounds(form_.Sounds().Refs().begin(), form_.Sounds().Refs().end());
-    if (RunOn(sounds) && !sounds.isEmpty())
-        CopyBackIntoPanels(*sounds.first(), true);
+    const TWritten written = RunOn(sounds);
+    if (!sounds.isEmpty())
+        CopyBackIntoPanels(*sounds.first(), true, written);
     form_.SoundList()->InvalidateAll();
 }
 
 void TTagEditing::EditSelectedTags() {
     const QList<TSoundRef> sounds = form_.SoundList()->SelectedSounds();
+    const TWritten written = RunOn(sounds);
     // Only an edit of every sound speaks for the whole folder or disc.
-    if (RunOn(sounds) && !sounds.isEmpty() && sounds.size() == form_.Sounds().Count())
-        CopyBackIntoPanels(*sounds.first(), false);
+    if (!sounds.isEmpty() && sounds.size() == form_.Sounds().Count())
+        CopyBackIntoPanels(*sounds.first(), false, written);
     form_.SoundList()->InvalidateAll();
 }
 
-void TTagEditing::CopyBackIntoPanels(const tsound& first, bool allTags) {
+void TTagEditing::CopyBackIntoPanels(const tsound& first, bool allTags, const TWritten& written) {
     // A copy: every field set below may set off its panel, which changes the sounds.
     const TmyID3tag id3 = first.ID3;
+    const auto copy = [&written](TTagField field, QLineEdit* edit, const QString& value) {
+        if (written[size_t(field)])
+            edit->setText(value);
+    };
     TfrCdimport* import = form_.frCdimport();
     if (import->PageControl->currentIndex() == 1) {
-        import->editArtist->setText(id3.Artist);
-        import->editAlbum->setText(id3.Album);
-        import->editYear->setText(id3.Year);
-        import->editDisc->setText(id3.Disc);
+        copy(TTagField::Artist, import->editArtist, id3.Artist);
+        copy(TTagField::Album, import->editAlbum, id3.Album);
+        copy(TTagField::Year, import->editYear, id3.Year);
+        copy(TTagField::Disc, import->editDisc, id3.Disc);
     } else {
-        import->editSeries->setText(id3.Artist);
-        import->editCD->setText(id3.Album);
+        copy(TTagField::Artist, import->editSeries, id3.Artist);
+        copy(TTagField::Album, import->editCD, id3.Album);
         if (allTags)
-            import->editPublisher->setText(id3.Publisher);
+            copy(TTagField::Publisher, import->editPublisher, id3.Publisher);
     }
     if (form_.ImportMode())
         return;
     // Each changed field applies itself to the sounds, as typing in it does.
     TfrRename* rename = form_.frRename();
-    rename->editSeries->setText(id3.Artist);
-    rename->editCD->setText(id3.Album);
+    copy(TTagField::Artist, rename->editSeries, id3.Artist);
+    copy(TTagField::Album, rename->editCD, id3.Album);
     if (allTags)
-        rename->editPublisher->setText(id3.Publisher);
+        copy(TTagField::Publisher, rename->editPublisher, id3.Publisher);
 }

@@ -46,13 +46,21 @@ bool TTagEditorState::LockedWithSeveral(TTagField field) {
     }
 }
 
+void TTagEditorState::SetText(TTagField field, const QString& text) {
+    texts_[Index(field)] = text;
+    changed_[Index(field)] = true;
+}
+
 void TTagEditorState::LoadFromSounds(const TSoundList& sounds) {
     soundCount_ = sounds.Count();
     statistics_ = QStringLiteral("%1 sounds selected").arg(soundCount_);
     locked_.fill(false);
+    changed_.fill(false);
+    // What is shown from the sounds is no change of the user's.
+    const auto show = [this](TTagField field, const QString& text) { texts_[Index(field)] = text; };
     if (soundCount_ > 1) {
-        SetText(F::Title, QStringLiteral("<Title>"));
-        SetText(F::Track, QStringLiteral("<Nr>"));
+        show(F::Title, QStringLiteral("<Title>"));
+        show(F::Track, QStringLiteral("<Nr>"));
         for (int i = 0; i < TagFieldCount; ++i)
             locked_[size_t(i)] = LockedWithSeveral(TTagField(i));
     }
@@ -65,43 +73,45 @@ void TTagEditorState::LoadFromSounds(const TSoundList& sounds) {
                                 {F::Genre, &id3.Genre}, {F::Year, &id3.Year}, {F::Date, &id3.Date},
                                 {F::Comment, &id3.Comment}, {F::Publisher, &id3.Publisher},
                                 {F::Disc, &id3.Disc}})
-        SetText(field, *value);
+        show(field, *value);
     if (soundCount_ < 2) {
-        SetText(F::Track, id3.Track);
-        SetText(F::Title, id3.Title);
+        show(F::Track, id3.Track);
+        show(F::Title, id3.Title);
     }
-    SetText(F::BwavDescription, first.bwav);
-    SetText(F::Originator, first.bWav2);
-    SetText(F::Reference, first.bWav3);
-    SetText(F::Ixml, first.XMLdata.isEmpty() ? EditorDefaultIxml() : first.XMLdata);
+    show(F::BwavDescription, first.bwav);
+    show(F::Originator, first.bWav2);
+    show(F::Reference, first.bWav3);
+    show(F::Ixml, first.XMLdata.isEmpty() ? EditorDefaultIxml() : first.XMLdata);
+}
+
+bool TTagEditorState::Writes(TTagField field, int soundCount) const {
+    return !IsLocked(field) && (soundCount < 2 || IsChanged(field));
 }
 
 void TTagEditorState::ApplyToSounds(const TSoundList& sounds) const {
+    const auto put = [&](TTagField field, QString& value) {
+        if (Writes(field, sounds.Count()))
+            value = Text(field);
+    };
     for (tsound* sound : sounds) {
         TmyID3tag& id3 = sound->ID3;
-        if (!IsLocked(F::Title))
-            id3.Title = Text(F::Title);
-        id3.Artist = Text(F::Artist);
-        id3.Band = Text(F::Band);
-        id3.Album = Text(F::Album);
-        id3.Composer = Text(F::Composer);
-        id3.Genre = Text(F::Genre);
-        if (!IsLocked(F::Track))
-            id3.Track = Text(F::Track);
-        id3.Year = Text(F::Year);
-        id3.Date = Text(F::Date);
-        id3.Comment = Text(F::Comment);
-        id3.Disc = Text(F::Disc);
+        put(F::Title, id3.Title);
+        put(F::Artist, id3.Artist);
+        put(F::Band, id3.Band);
+        put(F::Album, id3.Album);
+        put(F::Composer, id3.Composer);
+        put(F::Genre, id3.Genre);
+        put(F::Track, id3.Track);
+        put(F::Year, id3.Year);
+        put(F::Date, id3.Date);
+        put(F::Comment, id3.Comment);
+        put(F::Disc, id3.Disc);
         id3.HasTag = id3.ComputeHasTag();
-        id3.Publisher = Text(F::Publisher);
-        if (!IsLocked(F::Ixml))
-            sound->XMLdata = Text(F::Ixml);
-        if (!IsLocked(F::BwavDescription))
-            sound->bwav = Text(F::BwavDescription);
-        if (!IsLocked(F::Originator))
-            sound->bWav2 = Text(F::Originator);
-        if (!IsLocked(F::Reference))
-            sound->bWav3 = Text(F::Reference);
+        put(F::Publisher, id3.Publisher);
+        put(F::Ixml, sound->XMLdata);
+        put(F::BwavDescription, sound->bwav);
+        put(F::Originator, sound->bWav2);
+        put(F::Reference, sound->bWav3);
     }
 }
 

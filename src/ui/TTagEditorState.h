@@ -30,8 +30,10 @@ enum class TTagField {
 constexpr int TagFieldCount = int(TTagField::Reference) + 1;
 
 // What the tag editor edits, apart from its window: the field texts, which fields are locked,
-// how they are filled from the sounds and written back. With several sounds the fields that
-// must differ per sound are locked and reach the sounds only once the user unlocked them.
+// how they are filled from the sounds and written back. With several sounds the fields show the
+// first sound's values; only the fields the user changed go to every sound, the others keep
+// each sound's own value. The fields that must differ per sound are locked and reach the
+// sounds only once the user unlocked and changed them.
 class TTagEditorState {
 public:
     TTagEditorState();
@@ -41,13 +43,19 @@ public:
     // True for the fields that are locked while several sounds are edited.
     static bool LockedWithSeveral(TTagField field);
 
-    // Fills the fields from the first sound and locks as the number of sounds demands.
+    // Fills the fields from the first sound and locks as the number of sounds demands; no
+    // field counts as changed afterwards.
     void LoadFromSounds(const TSoundList& sounds);
-    // Writes the fields into every sound; a locked field leaves its value in each sound.
+    // Writes the fields into every sound: with one sound every field, with several only the
+    // unlocked fields the user changed.
     void ApplyToSounds(const TSoundList& sounds) const;
+    // Whether "Apply" writes `field` into `soundCount` sounds.
+    bool Writes(TTagField field, int soundCount) const;
 
     const QString& Text(TTagField field) const { return texts_[Index(field)]; }
-    void SetText(TTagField field, const QString& text) { texts_[Index(field)] = text; }
+    // The user's text for the field (typed, inserted, or from a preset): the field is changed.
+    void SetText(TTagField field, const QString& text);
+    bool IsChanged(TTagField field) const { return changed_[Index(field)]; }
     bool IsLocked(TTagField field) const { return locked_[Index(field)]; }
     void Unlock(TTagField field) { locked_[Index(field)] = false; }
 
@@ -66,6 +74,7 @@ private:
 
     std::array<QString, TagFieldCount> texts_;
     std::array<bool, TagFieldCount> locked_{};
+    std::array<bool, TagFieldCount> changed_{};
     int soundCount_ = 0;
     QString statistics_ = QStringLiteral("No sounds selected");
 };

@@ -131,6 +131,7 @@ QLineEdit* TfTag::AddLineField(TQorHeadColPanel* panel, QGridLayout* grid, TTagF
 
 void TfTag::Register(TTagField field, QWidget* editor, QWidget* caption) {
     editors_[size_t(field)] = editor;
+    FollowChanges(field, editor);
     fieldOfWidget_[editor] = field;
     if (caption)
         fieldOfWidget_[caption] = field;
@@ -153,6 +154,17 @@ void TfTag::Register(TTagField field, QWidget* editor, QWidget* caption) {
     }
 }
 
+void TfTag::FollowChanges(TTagField field, QWidget* editor) {
+    const auto changed = [this, field] {
+        if (!showing_)
+            state_.SetText(field, FieldText(field));
+    };
+    if (auto* memo = qobject_cast<QPlainTextEdit*>(editor))
+        connect(memo, &QPlainTextEdit::textChanged, this, changed);
+    else
+        connect(static_cast<QLineEdit*>(editor), &QLineEdit::textChanged, this, changed);
+}
+
 QString TfTag::FieldText(TTagField field) const {
     if (auto* memo = qobject_cast<QPlainTextEdit*>(Editor(field)))
         return memo->toPlainText();
@@ -164,30 +176,29 @@ void TfTag::SetFieldText(TTagField field, const QString& text) {
         memo->setPlainText(text);
     else
         static_cast<QLineEdit*>(Editor(field))->setText(text);
+    // Set from outside the fill (a preset, a caller): the user's, even when the text was there.
+    if (!showing_)
+        state_.SetText(field, text);
 }
 
 void TfTag::ShowState() {
+    showing_ = true;
     lblStats->setText(state_.StatisticsText());
     for (int i = 0; i < TagFieldCount; ++i) {
         const TTagField field = TTagField(i);
         SetFieldText(field, state_.Text(field));
         Editor(field)->setEnabled(!state_.IsLocked(field));
     }
+    showing_ = false;
 }
 
-void TfTag::ReadFields() {
-    for (int i = 0; i < TagFieldCount; ++i)
-        state_.SetText(TTagField(i), FieldText(TTagField(i)));
-}
-
+// The state follows every edit of the fields, so with no sounds they keep what they show.
 void TfTag::LoadFromSounds() {
-    ReadFields(); // with no sounds the fields keep what they show
     state_.LoadFromSounds(Sounds);
     ShowState();
 }
 
 void TfTag::ApplyToSounds() {
-    ReadFields();
     state_.ApplyToSounds(Sounds);
     accept();
 }
@@ -273,7 +284,6 @@ void TfTag::AddPresetMenu(QMenu* menu) {
 }
 
 void TfTag::SaveNewPreset() {
-    ReadFields();
     const QString name =
         AskText(QStringLiteral("New preset"), QStringLiteral("Name:"), QString()).value_or(QString());
     const TTagPresetFields fields = state_.PresetFields();
@@ -286,7 +296,6 @@ void TfTag::SaveNewPreset() {
 }
 
 void TfTag::LoadPreset(const QString& name) {
-    ReadFields();
     TTagPresetFields fields = state_.PresetFields();
     const TResult loaded = presets_.LoadPreset(name, fields);
     state_.SetPresetFields(fields);

@@ -24,9 +24,9 @@ class TQorHeadColPanel;
 
 // The tag editor "Tag": the ID3 fields, the iXML template and the Broadcast-WAV templates of
 // one or several sounds, edited in memory; the files are written later by the batch or the
-// import. With several sounds the fields that differ per sound stay locked until the user
-// confirms that one value goes to all. The template fields offer placeholders, iXML elements
-// and the tag presets in their context menu.
+// import. With several sounds only the fields the user changes go to all of them; the fields
+// that differ per sound stay locked until the user confirms that one value goes to all. The
+// template fields offer placeholders, iXML elements and the tag presets in their context menu.
 class TfTag : public TNoBorderSizeForm {
     Q_OBJECT
 public:
@@ -43,8 +43,11 @@ public:
     // The field's editor, and whether it is locked.
     QWidget* Editor(TTagField field) const { return editors_[size_t(field)]; }
     QString FieldText(TTagField field) const;
+    // Sets the field as the user would: it counts as changed.
     void SetFieldText(TTagField field, const QString& text);
     bool IsLocked(TTagField field) const { return state_.IsLocked(field); }
+    // Whether "Apply" writes (or wrote) the field into the sounds.
+    bool Writes(TTagField field) const { return state_.Writes(field, Sounds.Count()); }
     // A press on a locked field or its caption: asks, and unlocks on OK.
     void AskToUnlock(TTagField field);
 
@@ -79,7 +82,8 @@ private:
     QLineEdit* AddLineField(TQorHeadColPanel* panel, QGridLayout* grid, TTagField field);
     void Register(TTagField field, QWidget* editor, QWidget* caption);
     void ShowState();
-    void ReadFields();
+    // Every change of a field's text that does not come from ShowState is the user's.
+    void FollowChanges(TTagField field, QWidget* editor);
     std::optional<TTagField> FieldAt(QWidget* panel, const QPoint& position) const;
 
     void InsertText(TTagField field, const QString& text);
@@ -95,4 +99,5 @@ private:
     std::array<QWidget*, TagFieldCount> editors_{};
     std::map<QWidget*, TTagField> fieldOfWidget_; // editors and their captions
     std::vector<QWidget*> lockPanels_;           // the panels holding fields that can lock
+    bool showing_ = false;                       // ShowState is filling the fields
 };

@@ -1,16 +1,40 @@
+#include "app/DiskPath.h"
 #include "app/tsound.h"
 #include "common/TRecordingMessages.h"
 #include "common/TTestDir.h"
 #include "tags/TBextInfo.h"
 #include "tags/TTagger.h"
 #include "tags/TWavFixture.h"
+#include "tags/TagTemplates.h"
 
 #include <QFile>
+
+#include <cstdio>
 
 #include <gtest/gtest.h>
 
 namespace {
 QByteArray Hex(const char* hex) { return QByteArray::fromHex(hex); }
+
+// Files by the bytes of their names, which QFile cannot take when they are no valid UTF-8.
+void WriteByBytes(const QByteArray& name, const QByteArray& content) {
+    std::FILE* file = std::fopen(name.constData(), "wb");
+    ASSERT_NE(file, nullptr);
+    std::fwrite(content.constData(), 1, size_t(content.size()), file);
+    std::fclose(file);
+}
+
+QByteArray ReadByBytes(const QByteArray& name) {
+    std::FILE* file = std::fopen(name.constData(), "rb");
+    if (!file)
+        return {};
+    QByteArray content;
+    char block[4096];
+    for (size_t got; (got = std::fread(block, 1, sizeof block, file)) > 0;)
+        content.append(block, qsizetype(got));
+    std::fclose(file);
+    return content;
+}
 
 class Tagger : public ::testing::Test {
 protected:
@@ -39,16 +63,6 @@ protected:
 };
 } // namespace
 
-TEST(EncodeSyncsafe, SevenBitsPerByteMostSignificantFirst) {
-    const std::pair<quint32, const char*> cases[] = {
-        {0, "00000000"},        {14, "0000000e"},       {127, "0000007f"},
-        {128, "00000100"},      {16383, "00007f7f"},    {16384, "00010000"},
-        {0xFFFFFF, "077f7f7f"},
-    };
-    for (const auto& [value, hex] : cases)
-        EXPECT_EQ(TTagger::EncodeSyncsafe(value), Hex(hex)) << value;
-}
-
 TEST_F(Tagger, TitleDogGivesTheExactChunk) {
     TTagger tagger;
     tagger.WriteID3 = true;
@@ -67,93 +81,6 @@ TEST_F(Tagger, EmptyTagStillGivesTheTenByteHeader) {
     tagger.WriteID3 = true;
     Write(tagger, Sound());
     EXPECT_EQ(TWavFixture::ChunkData(Content(), "id3 "), "ID3" + Hex("04000000000000"));
-}
-
-TEST_F(Tagger, CommentHelloGivesTheExactFrame) {
-    TmyID3tag tag;
-    tag.Comment = "Hello";
-    EXPECT_EQ(TTagger::BuildId3Tag(tag).mid(10),
-              "COMM" + Hex("0000000a") + Hex("0000") + Hex("00") + "eng" + Hex("00") +
-                  Hex("48656c6c6f"));
-}
-
-TEST(BuildId3Tag, FramesComeInTheirFixedOrderAndEmptyOnesAreLeftOut) {
-    TmyID3tag tag;
-    tag.Comment = "c";
-    tag.Publisher = "p";
-    tag.Date = "0101";
-    tag.Year = "1999";
-    tag.Track = "3";
-    tag.Genre = "g";
-    tag.Composer = "co";
-    tag.Band = "b";
-    tag.Title = "t";
-    tag.Album = "al";
-    tag.Artist = "ar";
-    const QByteArray id3 = TTagger::BuildId3Tag(tag);
-    QStringList ids;
-    for (qsizetype at = 10; at < id3.size();) {
-        ids.append(QString::fromLatin1(id3.mid(at, 4)));
-        at += 10 + id3[at + 7]; // every frame here is under 128 bytes: its size is one byte
-    }
-    EXPECT_EQ(ids, QStringList({"TPE1", "TALB", "TIT2", "TPE2", "TCOM", "TCON", "TRCK", "TDRC",
-                                "TPUB", "COMM"}));
-    EXPECT_EQ(id3.mid(6, 4), TTagger::EncodeSyncsafe(quint32(id3.size() - 10)));
-}
-
-TEST(BuildId3Tag, NonAsciiTextIsWrittenAsUtf8WithEncoding3) {
-    TmyID3tag tag;
-    tag.Artist = QString::fromUtf8("Björk");
-    tag.Comment = QString::fromUtf8("Café");
-    const QByteArray id3 = TTagger::BuildId3Tag(tag);
-    const QByteArray artist = "TPE1" + Hex("00000007") + Hex("0000") + Hex("03") + "Bj\xc3\xb6rk";
-    const QByteArray comment =
-        "COMM" + Hex("0000000a") + Hex("0000") + Hex("03") + "eng" + Hex("00") + "Caf\xc3\xa9";
-    EXPECT_EQ(id3.mid(10), artist + comment);
-}
-
-TEST(BuildId3Tag, GenreTextNeverMakesASecondGenreFrame) {
-    TmyID3tag tag;
-    tag.Genre = "Rock";
-    tag.GenreText = "Rock";
-    tag.Year = "1999";
-    EXPECT_EQ(TTagger::BuildId3Tag(tag).count("TCON"), 1);
-
-    tag.Genre.clear();
-    tag.GenreText = "Jazz";
-    const QByteArray id3 = TTagger::BuildId3Tag(tag);
-    EXPECT_EQ(id3.mid(10), "TDRC" + Hex("00000005") + Hex("000000") + "1999" + "TCON" +
-                               Hex("00000005") + Hex("000000") + "Jazz");
-}
-
-TEST(BuildId3Tag, YearAndDateBecomeOneRecordingTime) {
-    struct Case {
-        const char* year;
-        const char* date;
-        QByteArray frames; // everything after the tag header
-    };
-    auto tdrc = [](const QByteArray& text) {
-        return "TDRC" + TTagger::EncodeSyncsafe(quint32(text.size() + 1)) + Hex("000000") + text;
-    };
-    const Case cases[] = {
-        {"1999", "", tdrc("1999")},
-        {"1999", "2512", tdrc("1999-12-25")},
-        {"2000", "2902", tdrc("2000-02-29")}, // a leap year
-        {"1999", "2902", tdrc("1999")},       // no such day: the year alone
-        {"1999", "1225", tdrc("1999")},       // MMDD is no DDMM
-        {"1999", "25.12.", tdrc("1999")},
-        {"99", "2512", tdrc("99")},           // no four digits: the year as it is
-        {"", "2512", {}},                     // a date alone has no frame
-        {"", "", {}},
-    };
-    for (const Case& c : cases) {
-        TmyID3tag tag;
-        tag.Year = c.year;
-        tag.Date = c.date;
-        const QByteArray id3 = TTagger::BuildId3Tag(tag);
-        EXPECT_EQ(id3.mid(10), c.frames) << c.year << " " << c.date;
-        EXPECT_FALSE(id3.contains("TYER") || id3.contains("TDAT"));
-    }
 }
 
 TEST_F(Tagger, OversizedFrameOrTagIsRefusedAndTheOtherKindsStillRun) {
@@ -178,43 +105,6 @@ TEST_F(Tagger, OversizedFrameOrTagIsRefusedAndTheOtherKindsStillRun) {
         EXPECT_EQ(errors, QStringList(c.message));
         EXPECT_EQ(TWavFixture::ChunkIds(Content()), QStringList({"fmt ", "data", "bext", "iXML"}));
     }
-}
-
-TEST(TBextInfo, NewChunkPayloadHasTheExactLayout) {
-    const QByteArray info = TBextInfo::Build("Rain on roof", "Acme", "CD 12");
-    ASSERT_EQ(info.size(), 338);
-    QByteArray expected = "Rain on roof" + QByteArray(256 - 12, '\0');
-    expected += "Acme" + QByteArray(28, '\0');
-    expected += "CD 12" + QByteArray(27, '\0');
-    expected += QByteArray(18, '\0'); // origination date and time
-    EXPECT_EQ(info, expected);
-    const QByteArray payload = TBextInfo::NewChunkPayload(info);
-    ASSERT_EQ(payload.size(), 612);
-    EXPECT_EQ(payload.left(338), info);
-    EXPECT_EQ(payload.mid(338, 8), QByteArray(8, '\0')); // time reference
-    EXPECT_EQ(payload.mid(346, 2), Hex("0100"));          // version 1
-    EXPECT_EQ(payload.mid(348), QByteArray(264, '\0'));
-}
-
-TEST(TBextInfo, FieldsAreCutToTheirLengths) {
-    const QByteArray info =
-        TBextInfo::Build(QString(300, 'd'), QString(32, 'o'), QString(40, 'r'));
-    EXPECT_EQ(info.left(256), QByteArray(255, 'd') + '\0');
-    EXPECT_EQ(info.mid(256, 32), QByteArray(32, 'o')); // full, no terminator
-    EXPECT_EQ(info.mid(288, 32), QByteArray(32, 'r'));
-    EXPECT_EQ(info.mid(320), QByteArray(18, '\0'));
-}
-
-TEST(TBextInfo, CutsNeverSplitACharacter) {
-    // 254 ASCII bytes and a two-byte "é": the "é" does not fit in 255 and goes whole.
-    const QString description = QString(254, 'd') + QString::fromUtf8("é");
-    const QString originator = QString(31, 'o') + QString::fromUtf8("€"); // three bytes
-    const QByteArray info = TBextInfo::Build(description, originator, QString::fromUtf8("éé"));
-    EXPECT_EQ(info.left(256), QByteArray(254, 'd') + QByteArray(2, '\0'));
-    EXPECT_EQ(info.mid(256, 32), QByteArray(31, 'o') + '\0');
-    EXPECT_EQ(info.mid(288, 4), "\xc3\xa9\xc3\xa9");
-    EXPECT_EQ(TBextInfo::Utf8Prefix(QString::fromUtf8("aé"), 2), "a");
-    EXPECT_EQ(TBextInfo::Utf8Prefix(QString::fromUtf8("aé"), 3), "a\xc3\xa9");
 }
 
 TEST_F(Tagger, ExistingBextKeepsEverythingAfterTheFieldsItWrites) {
@@ -272,15 +162,124 @@ TEST_F(Tagger, IxmlOfOddLengthGetsOneZeroByte) {
     }
 }
 
-TEST_F(Tagger, InvalidFileShowsTheMessageOncePerEnabledKind) {
-    const QByteArray content = "RIFX" + TWavFixture::Minimal44().mid(4);
-    Sound(content);
+TEST_F(Tagger, RefusedFileGivesOneErrorWhateverKindsAreAsked) {
+    struct Case {
+        const char* name;
+        QByteArray content; // empty: no file at all
+        QString error;
+    };
+    const Case cases[] = {
+        {"not RIFF", "RIFX" + TWavFixture::Minimal44().mid(4), "Invalid Wave file, no RIFF header"},
+        {"not WAVE", TWavFixture::Minimal44().replace(8, 4, "AVI "), "Invalid Wave file, no WAVE header"},
+        {"damaged", TWavFixture().Chunk("data", "12").Raw("junk and more junk").Bytes(),
+         "Invalid Wave file, damaged chunk at byte 22"},
+        {"missing", {}, "Cannot open file \"%1\". No such file or directory"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        for (int kinds = 1; kinds < 8; ++kinds) {
+            errors.clear();
+            c.content.isEmpty() ? void(sound.path = dir.File("missing.wav")) : void(Sound(c.content));
+            TTagger tagger;
+            tagger.WriteID3 = kinds & 1;
+            tagger.WriteBwav = kinds & 2;
+            tagger.WriteIXML = kinds & 4;
+            Write(tagger, sound);
+            EXPECT_EQ(errors, QStringList(c.error.arg(sound.path))) << kinds;
+            if (!c.content.isEmpty())
+                EXPECT_EQ(Content(), c.content);
+        }
+    }
+}
+
+TEST_F(Tagger, OurId3ChunkRetiresAnotherToolsUpperCaseOne) {
+    const QByteArray theirs = TTagger::BuildId3Tag([] {
+        TmyID3tag tag;
+        tag.Title = "Old title";
+        return tag;
+    }());
+    Sound(TWavFixture()
+              .Chunk("fmt ", TWavFixture::PcmFormat())
+              .Chunk("ID3 ", theirs)
+              .Chunk("data", TWavFixture::AudioBytes(10))
+              .Chunk("id3 ", theirs)
+              .Bytes())
+        .ID3.Title = "Dog";
     TTagger tagger;
-    tagger.WriteID3 = tagger.WriteIXML = true;
+    tagger.WriteID3 = true;
     Write(tagger, sound);
-    EXPECT_EQ(errors, QStringList({"Invalid Wave file, no RIFF header",
-                                              "Invalid Wave file, no RIFF header"}));
-    EXPECT_EQ(Content(), content);
+    EXPECT_EQ(TWavFixture::ChunkIds(Content()), QStringList({"fmt ", "XID3", "data", "Xid3", "id3 "}));
+    EXPECT_EQ(TWavFixture::ChunkData(Content(), "XID3"), theirs) << "retired, not removed";
+    EXPECT_EQ(TWavFixture::ChunkData(Content(), "id3 "), TTagger::BuildId3Tag(sound.ID3));
+}
+
+TEST_F(Tagger, RecordKeepsItsTemplatesAndEachWriteUsesTheValuesOfTheMoment) {
+    Sound(TWavFixture::ShortPcm()).Description = "Rain";
+    sound.ID3.Publisher = "Acme";
+    sound.bwav = "%SoundDescription;";
+    sound.bWav2 = "%Publisher;";
+    sound.XMLdata = "<BWFXML><NOTE>%SoundDescription; by %Label;</NOTE></BWFXML>";
+    const tsound templates = sound;
+    const TTagger tagger = AllKinds();
+    Write(tagger, sound);
+    EXPECT_EQ(TWavFixture::ChunkData(Content(), "iXML"), "<BWFXML><NOTE>Rain by Acme</NOTE></BWFXML>");
+
+    // The user fixes description and publisher, and the file is processed again.
+    sound.Description = "Heavy rain, 100% wet";
+    sound.ID3.Publisher = "Acme & Sons";
+    Write(tagger, sound);
+    EXPECT_EQ(TWavFixture::ChunkData(Content(), "bext").left(338),
+              TBextInfo::Build("Heavy rain, 100% wet", "Acme & Sons", ""));
+    EXPECT_EQ(TWavFixture::ChunkData(Content(), "iXML"),
+              QByteArray("<BWFXML><NOTE>Heavy rain, 100% wet by Acme &amp; Sons</NOTE></BWFXML>") +
+                  '\0'); // odd length: one zero byte
+    EXPECT_EQ(QStringList({sound.bwav, sound.bWav2, sound.bWav3, sound.XMLdata}),
+              QStringList({templates.bwav, templates.bWav2, templates.bWav3, templates.XMLdata}));
+    EXPECT_TRUE(errors.isEmpty());
+}
+
+TEST_F(Tagger, PlaceholdersInsideValuesStayLiteral) {
+    Sound(TWavFixture::ShortPcm()).Description = "Thunder %Year; %Publisher;";
+    sound.ID3.Year = "1999";
+    sound.ID3.Publisher = "Acme";
+    sound.bwav = "%SoundDescription;";
+    MakeDefaultIxml(sound);
+    Write(AllKinds(), sound);
+    EXPECT_EQ(TWavFixture::ChunkData(Content(), "bext").left(27), "Thunder %Year; %Publisher;" + QByteArray(1, '\0'));
+    EXPECT_EQ(TWavFixture::ChunkData(Content(), "iXML"),
+              "<BWFXML><NOTE>Thunder %Year; %Publisher;</NOTE></BWFXML>");
+}
+
+TEST_F(Tagger, FileNamedInLatin1IsOpenedByItsBytes) {
+    const QByteArray folder = QFile::encodeName(dir.Path());
+    const QByteArray name = folder + "/Caf\xe9 old.wav";
+    WriteByBytes(name, TWavFixture::ShortPcm());
+    SetPathFromDisk(sound, name);
+    sound.ID3.Title = "Dog";
+    Write(AllKinds(), sound);
+    EXPECT_EQ(errors, QStringList());
+    EXPECT_EQ(TWavFixture::ChunkIds(ReadByBytes(name)),
+              QStringList({"fmt ", "data", "id3 ", "bext", "iXML"}));
+
+    SetPathFromDisk(sound, folder + "/Caf\xe9 gone.wav");
+    Write(AllKinds(), sound);
+    EXPECT_EQ(errors.value(0), QString::fromUtf8("Cannot open file \"%1/Café gone.wav\". No such file or "
+                                                 "directory").arg(dir.Path()));
+}
+
+TEST_F(Tagger, WriteTagsToTagsTheSideFileAndLeavesTheSoundsOwn) {
+    Sound(TWavFixture::ShortPcm()).ID3.Title = "Dog";
+    const QString side = dir.Write("Rain.wav.part", TWavFixture::ShortPcm());
+    TTagger tagger;
+    tagger.WriteID3 = true;
+    errors += tagger.WriteTagsTo(sound, QFile::encodeName(side)).Errors();
+    EXPECT_EQ(errors, QStringList());
+    EXPECT_EQ(Content(), TWavFixture::ShortPcm());
+    EXPECT_EQ(TWavFixture::ChunkData(dir.Read("Rain.wav.part"), "id3 "), TTagger::BuildId3Tag(sound.ID3));
+
+    errors += tagger.WriteTagsTo(sound, QFile::encodeName(dir.File("gone.part"))).Errors();
+    EXPECT_EQ(errors, QStringList(QString("Cannot open file \"%1\". No such file or directory")
+                                      .arg(dir.File("gone.part"))));
 }
 
 TEST_F(Tagger, NoAudioByteChangesInAnyFixture) {

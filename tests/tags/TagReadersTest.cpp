@@ -1,6 +1,7 @@
-// Reads files written by the tagger back with real readers (exiftool, ffprobe, TagLib), each
-// skipped when it is not installed.
+// Reads files written by the tagger back with real readers (exiftool, ffprobe, TagLib, mutagen,
+// libsndfile), each skipped when it is not installed.
 #include "app/tsound.h"
+#include "common/SkipWithoutTool.h"
 #include "common/TRecordingMessages.h"
 #include "common/TTestDir.h"
 #include "tags/TTagger.h"
@@ -12,6 +13,8 @@
 #include <QJsonObject>
 #include <QProcess>
 #include <QStandardPaths>
+
+#include <sndfile.h>
 
 #ifdef TRACKMOTH_HAVE_TAGLIB
 #include <taglib/id3v2tag.h>
@@ -36,7 +39,6 @@ tsound TaggedSound(const QString& path) {
     sound.bwav = "%SoundDescription;";
     sound.bWav2 = "%Publisher;";
     sound.bWav3 = "%CD;";
-    ExpandTemplates(sound);
     MakeDefaultIxml(sound);
     return sound;
 }
@@ -52,6 +54,30 @@ QJsonObject RunJson(const QString& program, const QStringList& arguments) {
     if (document.isArray())
         return document.array().isEmpty() ? QJsonObject() : document.array().first().toObject();
     return document.object();
+}
+
+// What mutagen reads of a WAV file: the ID3 title (null without one) and the sample rate.
+QJsonObject ReadWithMutagen(const QString& path) {
+    const QString script = "import json, sys, mutagen.wave\n"
+                           "f = mutagen.wave.WAVE(sys.argv[1])\n"
+                           "t = f.tags\n"
+                           "title = str(t['TIT2']) if t is not None and 'TIT2' in t else None\n"
+                           "print(json.dumps({'title': title, 'rate': f.info.sample_rate}))\n";
+    return RunJson(SystemPython(), {"-c", script, path});
+}
+
+// The 16-bit samples libsndfile reads from `path`, as bytes; empty when it cannot open it.
+QByteArray ReadWithSndfile(const QString& path) {
+    SF_INFO info{};
+    SNDFILE* file = sf_open(QFile::encodeName(path).constData(), SFM_READ, &info);
+    if (!file)
+        return {};
+    QByteArray samples(qsizetype(info.frames * info.channels * 2), '\0');
+    const sf_count_t read =
+        sf_readf_short(file, reinterpret_cast<short*>(samples.data()), info.frames);
+    sf_close(file);
+    samples.truncate(qsizetype(read * info.channels * 2));
+    return samples;
 }
 
 class TagReaders : public ::testing::Test {
@@ -134,4 +160,56 @@ TEST_F(TagReaders, TagLibReadsTheId3Tag) {
 #else
     GTEST_SKIP() << "TagLib is not installed";
 #endif
+}
+
+TEST_F(TagReaders, MutagenSeesOurTitleNotTheOneOfAnotherToolsId3Chunk) {
+    SKIP_WITHOUT_PYTHON_MODULE("mutagen");
+    // An ID3v2.3 tag as other tools write it, in a chunk spelled "ID3 ".
+    const QByteArray oldTitle = "Old title";
+    const QByteArray theirs = "ID3" + QByteArray::fromHex("030000") + QByteArray::fromHex("00000014") +
+                              "TIT2" + QByteArray::fromHex("0000000a0000") + '\0' + oldTitle;
+    const QByteArray format = TWavFixture::PcmFormat();
+    const QByteArray audio = TWavFixture::AudioBytes(4 * 441);
+    const std::pair<const char*, QByteArray> fixtures[] = {
+        {"before the audio",
+         TWavFixture().Chunk("fmt ", format).Chunk("ID3 ", theirs).Chunk("data", audio).Bytes()},
+        {"after the audio",
+         TWavFixture().Chunk("fmt ", format).Chunk("data", audio).Chunk("ID3 ", theirs).Bytes()},
+    };
+    TTagger tagger;
+    tagger.WriteID3 = true;
+    for (const auto& [name, file] : fixtures) {
+        SCOPED_TRACE(name);
+        const QString path = dir.Write("theirs.wav", file);
+        ASSERT_EQ(ReadWithMutagen(path)["title"].toString(), oldTitle) << "the fixture reads";
+        EXPECT_EQ(tagger.WriteTags(TaggedSound(path)).ErrorText(), "");
+        EXPECT_EQ(ReadWithMutagen(path)["title"].toString(), TaggedSound({}).ID3.Title);
+        QStringList id3Chunks;
+        for (const QString& id : TWavFixture::ChunkIds(dir.Read("theirs.wav")))
+            if (id.compare("id3 ", Qt::CaseInsensitive) == 0)
+                id3Chunks.append(id);
+        EXPECT_EQ(id3Chunks, QStringList("id3 ")) << "exactly one ID3 chunk in use";
+    }
+}
+
+TEST_F(TagReaders, ZeroPaddedFileIsTaggedAndStillReads) {
+    QFile fixture(QStringLiteral(TRACKMOTH_TEST_DATA "/wav/tags-zero-padding.wav"));
+    ASSERT_TRUE(fixture.open(QIODevice::ReadOnly));
+    const QByteArray original = fixture.readAll();
+    const QString path = dir.Write("padded.wav", original);
+    const QByteArray audio = ReadWithSndfile(path);
+    ASSERT_EQ(audio.size(), 4000);
+
+    TTagger tagger;
+    tagger.WriteID3 = tagger.WriteBwav = tagger.WriteIXML = true;
+    EXPECT_EQ(tagger.WriteTags(TaggedSound(path)).ErrorText(), "");
+    const QByteArray tagged = dir.Read("padded.wav");
+    EXPECT_EQ(TWavFixture::ChunkIds(tagged), QStringList({"fmt ", "data", "id3 ", "bext", "iXML"}));
+    EXPECT_EQ(TWavFixture::ChunkData(tagged, "data"), TWavFixture::ChunkData(original, "data"));
+    EXPECT_EQ(ReadWithSndfile(path), audio);
+    if (!HasPythonModule("mutagen"))
+        GTEST_SKIP() << "the Python module mutagen is not installed";
+    const QJsonObject read = ReadWithMutagen(path);
+    EXPECT_EQ(read["title"].toString(), TaggedSound({}).ID3.Title);
+    EXPECT_EQ(read["rate"].toInt(), 44100);
 }

@@ -36,10 +36,13 @@ TEST(ExpandTemplate, ReplacesEveryPlaceholder) {
         EXPECT_EQ(ExpandTemplate(text, sound), expanded) << text.toStdString();
 }
 
-TEST(ExpandTemplate, LaterPlaceholdersScanEarlierValues) {
+TEST(ExpandTemplate, InsertedValuesAreNeverScannedAgain) {
     tsound sound = SfxSound();
-    sound.Description = "%Artist; and %SoundDescription;";
-    EXPECT_EQ(ExpandTemplate("%SoundDescription;", sound), "Nature and %SoundDescription;");
+    sound.Description = "%Artist; in %Year; and %SoundDescription;";
+    for (TTemplateValues values : {TTemplateValues::Plain, TTemplateValues::XmlEscaped})
+        EXPECT_EQ(ExpandTemplate("%SoundDescription; (%Year;)", sound, values),
+                  "%Artist; in %Year; and %SoundDescription; (1999)");
+    EXPECT_EQ(ExpandTemplate("%%Year;;%Year", sound), "%1999;%Year");
 }
 
 TEST(ExpandTemplate, EmptyValueRemovesItsPlaceholder) {
@@ -47,49 +50,44 @@ TEST(ExpandTemplate, EmptyValueRemovesItsPlaceholder) {
     EXPECT_EQ(ExpandTemplate("[%Series;|%Label;]", sound), "[|]");
 }
 
-TEST(ExpandTemplates, EscapesValuesForXmlInTheIxmlTextOnly) {
+TEST(ExpandTemplate, XmlValuesAreDecodedThenEscaped) {
     tsound sound = SfxSound();
-    sound.Description = "Cat & <dog>";
-    sound.bwav = "%SoundDescription;";
-    sound.bWav2 = "%Publisher;";
-    sound.bWav3 = "%CD;";
-    sound.XMLdata = "<NOTE>%SoundDescription;</NOTE>";
-    ExpandTemplates(sound);
-    EXPECT_EQ(sound.bwav, "Cat & <dog>");
-    EXPECT_EQ(sound.bWav2, "Acme");
-    EXPECT_EQ(sound.bWav3, "Birds 2");
-    EXPECT_EQ(sound.XMLdata, "<NOTE>Cat &amp; &lt;dog&gt;</NOTE>");
+    const std::pair<QString, QString> cases[] = {
+        {"Cat & <dog>", "Cat &amp; &lt;dog&gt;"},
+        {"Cat &amp; dog", "Cat &amp; dog"}, // arrived as entities: not escaped twice
+        {"a &lt;b&gt;", "a &lt;b&gt;"},
+        {"\"Big\" dog's bark", "&quot;Big&quot; dog&apos;s bark"},
+    };
+    for (const auto& [description, xml] : cases) {
+        sound.Description = description;
+        EXPECT_EQ(ExpandTemplate("<NOTE>%SoundDescription;</NOTE>", sound, TTemplateValues::XmlEscaped),
+                  "<NOTE>" + xml + "</NOTE>");
+        EXPECT_EQ(ExpandTemplate("%SoundDescription;", sound), description) << "plain stays as it is";
+    }
 }
 
-TEST(ExpandTemplates, IxmlStaysWellFormedWithValuesInAttributes) {
+TEST(ExpandTemplate, IxmlStaysWellFormedWithValuesInAttributes) {
     tsound sound = SfxSound();
     sound.Description = "Say \"hi\" & <go>";
     sound.ID3.Title = "It's 'here'";
-    sound.XMLdata = "<BWFXML><NOTE a=\"%SoundDescription;\" b='%Title;'>%Title;</NOTE></BWFXML>";
-    ExpandTemplates(sound);
+    const QString xml = ExpandTemplate(
+        "<BWFXML><NOTE a=\"%SoundDescription;\" b='%Title;'>%Title;</NOTE></BWFXML>", sound,
+        TTemplateValues::XmlEscaped);
     pugi::xml_document document;
-    ASSERT_TRUE(document.load_string(sound.XMLdata.toUtf8().constData())) << sound.XMLdata.toStdString();
+    ASSERT_TRUE(document.load_string(xml.toUtf8().constData())) << xml.toStdString();
     const pugi::xml_node note = document.child("BWFXML").child("NOTE");
     EXPECT_STREQ(note.attribute("a").value(), "Say \"hi\" & <go>");
     EXPECT_STREQ(note.attribute("b").value(), "It's 'here'");
     EXPECT_STREQ(note.text().get(), "It's 'here'");
 }
 
-TEST(MakeDefaultIxml, DecodesThenEscapesTheDescription) {
-    const std::pair<QString, QString> cases[] = {
-        {"Cat &amp; dog", "Cat &amp; dog"},
-        {"Cat & dog", "Cat &amp; dog"},
-        {"a &lt;b&gt;", "a &lt;b&gt;"},
-        {"plain", "plain"},
-        {"\"Big\" dog's bark", "&quot;Big&quot; dog&apos;s bark"},
-        {"", ""},
-    };
-    for (const auto& [description, note] : cases) {
-        tsound sound;
-        sound.Description = description;
-        MakeDefaultIxml(sound);
-        EXPECT_EQ(sound.XMLdata, "<BWFXML><NOTE>" + note + "</NOTE></BWFXML>");
-    }
+TEST(MakeDefaultIxml, GivesATemplateOfTheDescription) {
+    tsound sound = SfxSound();
+    sound.Description = "Cat &amp; dog";
+    MakeDefaultIxml(sound);
+    EXPECT_EQ(sound.XMLdata, "<BWFXML><NOTE>%SoundDescription;</NOTE></BWFXML>");
+    EXPECT_EQ(ExpandTemplate(sound.XMLdata, sound, TTemplateValues::XmlEscaped),
+              "<BWFXML><NOTE>Cat &amp; dog</NOTE></BWFXML>");
 }
 
 TEST(MakeDefaultIxml, KeepsExistingText) {
@@ -98,15 +96,6 @@ TEST(MakeDefaultIxml, KeepsExistingText) {
     sound.XMLdata = "<BWFXML>old</BWFXML>";
     MakeDefaultIxml(sound);
     EXPECT_EQ(sound.XMLdata, "<BWFXML>old</BWFXML>");
-}
-
-TEST(MakeDefaultIxml, ThenExpandingAsTheImportDoesStaysWellFormed) {
-    tsound sound = SfxSound();
-    sound.ID3.Artist = "R&B";
-    sound.Description = "%Artist; <live>";
-    MakeDefaultIxml(sound);
-    ExpandTemplates(sound);
-    EXPECT_EQ(sound.XMLdata, "<BWFXML><NOTE>R&amp;B &lt;live&gt;</NOTE></BWFXML>");
 }
 
 TEST(DecodeBasicEntities, ReplacesInItsFixedOrder) {

@@ -108,6 +108,37 @@ TEST_F(TagEditorState, AnUnlockedFieldGoesToAllSounds) {
         EXPECT_EQ(record->bWav2, "Acme");
 }
 
+TEST_F(TagEditorState, SeveralSoundsGetOnlyTheFieldsTheUserChanged) {
+    for (int i = 0; i < 6; ++i) {
+        tsound& sound = AddSound(QStringLiteral("Title %1").arg(i), QString::number(i + 1));
+        sound.ID3.Comment = QStringLiteral("Comment %1").arg(i);
+        sound.ID3.Artist = QStringLiteral("Artist %1").arg(i);
+        sound.ID3.Year = QString::number(1990 + i);
+        sound.bWav2 = QStringLiteral("Originator %1").arg(i);
+    }
+    state.LoadFromSounds(edited);
+    EXPECT_EQ(state.Text(F::Comment), "Comment 0") << "the first sound's values are shown";
+    state.SetText(F::Genre, "Weather");
+    state.Unlock(F::Originator); // unlocked, but left as it was
+    state.ApplyToSounds(edited);
+    for (int i = 0; i < 6; ++i) {
+        const tsound& sound = *records[size_t(i)];
+        SCOPED_TRACE(i);
+        EXPECT_EQ(sound.ID3.Genre, "Weather");
+        EXPECT_EQ(QStringList({sound.ID3.Comment, sound.ID3.Title, sound.ID3.Artist, sound.ID3.Year,
+                               sound.ID3.Track, sound.bWav2, sound.XMLdata}),
+                  QStringList({QStringLiteral("Comment %1").arg(i), QStringLiteral("Title %1").arg(i),
+                               QStringLiteral("Artist %1").arg(i), QString::number(1990 + i),
+                               QString::number(i + 1), QStringLiteral("Originator %1").arg(i),
+                               QStringLiteral("<BWFXML/>Title %1").arg(i)}));
+        EXPECT_TRUE(sound.ID3.HasTag);
+    }
+    // A later opening starts without changes.
+    state.LoadFromSounds(edited);
+    state.ApplyToSounds(edited);
+    EXPECT_EQ(records[5]->ID3.Comment, "Comment 5");
+}
+
 TEST_F(TagEditorState, NoSoundsChangeNothing) {
     EXPECT_EQ(state.StatisticsText(), "No sounds selected");
     state.SetText(F::Artist, "design text");

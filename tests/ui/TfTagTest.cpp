@@ -128,6 +128,35 @@ TEST_F(TagEditor, CancelChangesNothing) {
     EXPECT_EQ(records[0]->ID3.Title, "Title 0");
 }
 
+TEST_F(TagEditor, SixSoundsKeepTheirOwnValuesWhereOnlyTheGenreIsTyped) {
+    for (const bool apply : {false, true}) {
+        SCOPED_TRACE(apply ? "Apply" : "Cancel");
+        records.clear();
+        for (int i = 0; i < 6; ++i) {
+            records.push_back(std::make_unique<tsound>());
+            records.back()->ID3.Title = QStringLiteral("Title %1").arg(i);
+            records.back()->ID3.Comment = QStringLiteral("Comment %1").arg(i);
+            records.back()->ID3.Genre = "Rain";
+        }
+        editor = std::make_unique<TfTag>(program.Path());
+        for (const auto& record : records)
+            editor->Sounds.Add(record.get());
+        editor->LoadFromSounds();
+        editor->show();
+        EXPECT_EQ(Line(F::Comment)->text(), "Comment 0");
+        Line(F::Genre)->selectAll();
+        QTest::keyClicks(Line(F::Genre), "Wind");
+        QTest::mouseClick(apply ? static_cast<QWidget*>(editor->btnApply) : editor->btnCancel,
+                          Qt::LeftButton);
+        EXPECT_EQ(editor->result(), apply ? QDialog::Accepted : QDialog::Rejected);
+        for (int i = 0; i < 6; ++i) {
+            EXPECT_EQ(records[size_t(i)]->ID3.Genre, apply ? "Wind" : "Rain") << i;
+            EXPECT_EQ(records[size_t(i)]->ID3.Comment, QStringLiteral("Comment %1").arg(i));
+            EXPECT_EQ(records[size_t(i)]->ID3.Title, QStringLiteral("Title %1").arg(i));
+        }
+    }
+}
+
 TEST_F(TagEditor, InsertPutsThePlaceholderAtTheCaret) {
     Open(1);
     editor->editRef->setText("CD: X");
@@ -286,4 +315,16 @@ TEST_F(TagEditingInMainWindow, NoRememberedSizeKeepsTheEditorsOwn) {
     EXPECT_EQ(shown, QSize(460, 640));
     EXPECT_EQ(form->TagWidth, 460);
     EXPECT_EQ(form->frRename()->editSeries->text(), "") << "Cancel copies nothing back";
+}
+
+TEST_F(TagEditingInMainWindow, OnlyFieldsTheEditorWroteGoBackIntoThePanels) {
+    for (int i = 0; i < 3; ++i)
+        form->Sounds().Items(i)->ID3.Artist = QStringLiteral("Artist %1").arg(i);
+    Answer([](TfTag& editor) { editor.SetFieldText(F::Genre, "Wind"); });
+    form->Action("acEditTagsAll")->trigger();
+    EXPECT_EQ(form->frRename()->editSeries->text(), "") << "the artist was left alone";
+    for (int i = 0; i < 3; ++i) {
+        EXPECT_EQ(form->Sounds().Items(i)->ID3.Artist, QStringLiteral("Artist %1").arg(i));
+        EXPECT_EQ(form->Sounds().Items(i)->ID3.Genre, "Wind");
+    }
 }

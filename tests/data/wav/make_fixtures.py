@@ -1,6 +1,6 @@
 #!/usr/bin/env python3
-"""Writes the damaged WAV files the tag writer must refuse unchanged. Run it in this folder;
-the files are committed, so the tests need no Python."""
+"""Writes the damaged WAV files the tag writer must refuse unchanged, and the odd ones it must
+take. Run it in this folder; the files are committed, so the tests need no Python."""
 import math
 import struct
 
@@ -49,6 +49,9 @@ FIXTURES = {
     'data-placeholder-2gb.wav': wave(FMT + b'data' + u32(0x7FFFFFFF) + sine(1000)),
     # A chunk whose id is four NUL bytes, before the audio.
     'nul-chunk-id.wav': wave(FMT + chunk(b'\0\0\0\0', bytes(16)) + chunk(b'data', sine(100))),
+    # Not damaged: audio ending at byte 4044, then zero bytes up to a 4096-byte block, as
+    # writers that round files up to a block size leave them (the RIFF size covers them).
+    'tags-zero-padding.wav': wave(FMT + chunk(b'data', sine(1000)) + bytes(52)),
 }
 
 if __name__ == '__main__':
