@@ -36,6 +36,13 @@ QString ConflictText(TRenamePlan::TConflict conflict, const QString& target) {
     return {};
 }
 
+// A report holds one line per sound: a line break in a name or a reason would start another.
+QString OnOneLine(const QString& text) {
+    QString line = text;
+    line.replace(QLatin1Char('\n'), QLatin1String("\\n"));
+    line.replace(QLatin1Char('\r'), QLatin1String("\\r"));
+    return line;
+}
 } // namespace
 
 TRenameTagBatch::TRenameTagBatch(TSoundList& sounds, std::vector<int> rows,
@@ -123,8 +130,10 @@ void TRenameTagBatch::RunToEnd() {
         Step();
 }
 
+// Each reason is kept once, however many steps gave it.
 void TRenameTagBatch::Fail(TRow& row, const QString& reason) {
-    row.Failures.append(reason);
+    if (!row.Failures.contains(reason))
+        row.Failures.append(reason);
     row.Sound->Status = sserror;
 }
 
@@ -216,11 +225,10 @@ void TRenameTagBatch::TagOne(TRow& row) {
     MakeDefaultIxml(sound);
     const TResult written = tagger_.WriteTags(sound);
     if (!written) {
-        QStringList reasons;
+        // A file refused by the writer gives its reason once, whatever tag kinds were asked.
         for (const QString& error : written.Errors())
-            if (!reasons.contains(error))
-                reasons.append(error);
-        return Fail(row, reasons.join(QLatin1String("; ")));
+            Fail(row, error);
+        return;
     }
     row.Handled = true;
     if (row.Failures.isEmpty())
@@ -233,8 +241,8 @@ TBatchReport TRenameTagBatch::Report() const {
     for (const TRow& row : rows_) {
         if (!row.Failures.isEmpty()) {
             ++report.Errors;
-            report.Failures.append(row.NameOnDisk + QLatin1String(": ") +
-                                   row.Failures.join(QLatin1String("; ")));
+            report.Failures.append(OnOneLine(row.NameOnDisk + QLatin1String(": ") +
+                                             row.Failures.join(QLatin1String("; "))));
         } else if (row.Handled) {
             ++report.Ok;
         }

@@ -324,3 +324,17 @@ TEST_F(RenameBatch, BroadcastTagTickedAfterTheFieldsStillWritesTheDescriptions) 
     EXPECT_TRUE(Chunk("01 - Cat meow.wav", "bext").startsWith("Cat meow\0"));
 }
 
+
+TEST_F(RenameBatch, AFileRefusedForEveryTagKindIsOneLineOfTheReport) {
+    AllTags();
+    panel.DoRename = false;
+    folder.CopyTestData("riff-avi.wav");
+    ASSERT_TRUE(QFile::rename(folder.File("riff-avi.wav"), folder.File("riff\navi.wav")));
+    folder.List(sounds, naming, false);
+    ASSERT_EQ(sounds.Count(), 1);
+    const TBatchReport report = ProcessAllRows();
+
+    EXPECT_EQ(report.StatisticsLine(), "0 of 1 sounds processed ok\n1 errors");
+    EXPECT_EQ(report.Failures, QStringList({"riff\\navi.wav: Invalid Wave file, no WAVE header"}))
+        << "a line break in a name does not start a line of its own";
+}
