@@ -154,7 +154,7 @@ void TRenameTagBatch::MoveOne(const TRenamePlan::TMove& move) {
     TRow& row = rows_[rowOfRequest_[size_t(move.Request)]];
     if (row.RenameStopped)
         return;
-    if (!MoveOnRecord(row, move.From, move.To, true)) {
+    if (!MoveOnRecord(row, move.From, move.To, row.Sound->filename, true)) {
         row.RenameStopped = true;
         if (!row.AsideAt.isEmpty())
             ReturnFromAside(row);
@@ -166,7 +166,8 @@ void TRenameTagBatch::MoveOne(const TRenamePlan::TMove& move) {
         Renamed(row, move.To);
 }
 
-bool TRenameTagBatch::MoveOnRecord(TRow& row, const QByteArray& from, const QByteArray& to, bool stages) {
+bool TRenameTagBatch::MoveOnRecord(TRow& row, const QByteArray& from, const QByteArray& to,
+                                   const QString& target, bool stages) {
     if (const std::optional<QString> refusal = JournalRefusal()) {
         Fail(row, *refusal);
         return false;
@@ -181,7 +182,7 @@ bool TRenameTagBatch::MoveOnRecord(TRow& row, const QByteArray& from, const QByt
         OnRenameStage(TRenameStage::Intended);
     const TResult renamed = RenameNoReplace(from, to);
     if (!renamed) {
-        Fail(row, QStringLiteral("Cannot rename to \"%1\". %2").arg(row.Sound->filename, renamed.ErrorText()));
+        Fail(row, QStringLiteral("Cannot rename to \"%1\". %2").arg(target, renamed.ErrorText()));
         // Without this line undo would look for the file under both names and still find it.
         if (const TResult abandoned = journal_.Abandon(from, to); !abandoned)
             journalError_ = QStringLiteral("Not renamed: ") + abandoned.ErrorText();
@@ -203,7 +204,7 @@ bool TRenameTagBatch::MoveOnRecord(TRow& row, const QByteArray& from, const QByt
 // gives and the journal keeps for undo.
 void TRenameTagBatch::ReturnFromAside(TRow& row) {
     const QByteArray aside = std::exchange(row.AsideAt, QByteArray());
-    if (MoveOnRecord(row, aside, row.From, false))
+    if (MoveOnRecord(row, aside, row.From, ShownNameOf(row.From), false))
         return;
     tsound& sound = *row.Sound;
     SetPathFromDisk(sound, aside);

@@ -59,8 +59,9 @@ private:
     void PlanRenames();
     void MoveOne(const TRenamePlan::TMove& move);
     // Renames `from` to `to` with its intent and its end on record; false when the file kept
-    // its name (the reason is added to the row).
-    bool MoveOnRecord(TRow& row, const QByteArray& from, const QByteArray& to, bool stages);
+    // its name (the reason, naming `target`, is added to the row).
+    bool MoveOnRecord(TRow& row, const QByteArray& from, const QByteArray& to,
+                      const QString& target, bool stages);
     void ReturnFromAside(TRow& row);
     void Renamed(TRow& row, const QByteArray& to);
     void TagOne(TRow& row);

@@ -4,8 +4,10 @@
 #include "common/QtPrinters.h"
 #include "app/tsound.h"
 #include "naming/TRenameBatchFixture.h"
+#include "naming/TRenameTagBatch.h"
 
 #include <QFile>
+#include <QFileInfo>
 
 namespace {
 struct TPlanCase {
@@ -99,3 +101,40 @@ INSTANTIATE_TEST_SUITE_P(Cases, RenamePlan, testing::ValuesIn(planCases),
                                      name += *c;
                              return name;
                          });
+
+TEST_F(RenameBatch, ARingBrokenByAnotherProgramLosesNoFile) {
+    for (const char* name : {"a.wav", "b.wav", "c.wav"})
+        folder.dir.Write(name, name);
+    folder.List(sounds, naming);
+    sounds.Items(0)->filename = "b.wav";
+    sounds.Items(1)->filename = "c.wav";
+    sounds.Items(2)->filename = "a.wav";
+    // a.wav steps aside, c.wav takes its name; then another program takes the name c.wav left.
+    batch.Run = [this](TRenameTagBatch& run) {
+        int intents = 0;
+        run.OnRenameStage = [&](TRenameTagBatch::TRenameStage stage) {
+            if (stage == TRenameTagBatch::TRenameStage::Intended && ++intents == 3)
+                folder.dir.Write("c.wav", "another program's");
+        };
+        run.RunToEnd();
+    };
+    const TBatchReport report = batch.RenameMarked({0, 1, 2});
+
+    EXPECT_EQ(report.StatisticsLine(), "1 of 3 sounds processed ok\n2 errors");
+    ASSERT_EQ(report.Failures.size(), 2);
+    EXPECT_TRUE(report.Failures[0].startsWith("a.wav: Cannot rename to \"b.wav\". File exists; "
+                                              "Cannot rename to \"a.wav\". File exists; "
+                                              "The file is left as \".trackmoth-swap-"))
+        << report.Failures[0].toStdString();
+    EXPECT_EQ(report.Failures[1], "b.wav: Cannot rename to \"c.wav\". File exists");
+    QStringList contents;
+    for (const QString& name : folder.Names())
+        contents << QString::fromUtf8(folder.Read(name));
+    contents.sort();
+    EXPECT_EQ(contents, QStringList({"a.wav", "another program's", "b.wav", "c.wav"}));
+    const tsound& aside = *sounds.Items(0);
+    EXPECT_EQ(folder.dir.Read(QFileInfo(aside.path).fileName()), "a.wav") << "its record knows where it is";
+
+    EXPECT_EQ(batch.UndoLastRenameBatch().StatisticsLine(), "0 of 2 renames undone")
+        << "c.wav's name is taken: it cannot go back, and so a.wav cannot either";
+}
