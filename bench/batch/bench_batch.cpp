@@ -120,7 +120,6 @@ double CoreBatch() {
     LoadFolder(folder.path(), sounds, naming, true, {});
     TRenameBatch batch(sounds, naming, program.path() + "/RenameJournal.txt");
     batch.Panel = [&panel] { return panel; };
-    batch.Folder = [&folder] { return folder.path(); };
     batch.ApplyPanelFields();
     std::vector<int> rows(size_t(sounds.Count()));
     for (int i = 0; i < sounds.Count(); ++i)

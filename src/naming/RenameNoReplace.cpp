@@ -1,9 +1,9 @@
 #include "naming/RenameNoReplace.h"
 
-#include <QByteArray>
-#include <QDir>
+#include "app/DiskPath.h"
+#include "naming/PathBytes.h"
+
 #include <QFile>
-#include <QFileInfo>
 
 #include <atomic>
 #include <cerrno>
@@ -49,18 +49,17 @@ bool SameFile(const QByteArray& a, const QByteArray& b) {
            first.st_dev == second.st_dev && first.st_ino == second.st_ino;
 }
 
-QByteArray TemporaryNameBeside(const QString& path) {
+QByteArray TemporaryNameBeside(const QByteArray& path) {
     static std::atomic<int> counter{0};
-    const QString name = QStringLiteral(".trackmoth-rename-%1-%2")
-                             .arg(::getpid())
-                             .arg(counter.fetch_add(1));
-    return QFile::encodeName(QFileInfo(path).dir().filePath(name));
+    const QByteArray name = QByteArrayLiteral(".trackmoth-rename-") + QByteArray::number(::getpid()) +
+                            '-' + QByteArray::number(counter.fetch_add(1));
+    return FolderOfPath(path) + name;
 }
 
 // A case-insensitive file system sees `to` as the existing `from`: step aside first, so that
 // neither step can replace anything.
-int MoveThroughTemporary(const QByteArray& from, const QByteArray& to, const QString& fromPath) {
-    const QByteArray temporary = TemporaryNameBeside(fromPath);
+int MoveThroughTemporary(const QByteArray& from, const QByteArray& to) {
+    const QByteArray temporary = TemporaryNameBeside(from);
     if (const int error = MoveWithoutReplacing(from, temporary))
         return error;
     if (const int error = MoveWithoutReplacing(temporary, to)) {
@@ -72,14 +71,17 @@ int MoveThroughTemporary(const QByteArray& from, const QByteArray& to, const QSt
 } // namespace
 
 TResult RenameNoReplace(const QString& from, const QString& to) {
+    return RenameNoReplace(QFile::encodeName(from), QFile::encodeName(to));
+}
+
+TResult RenameNoReplace(const QByteArray& from, const QByteArray& to) {
     if (from == to)
         return TResult::Ok();
-    const QByteArray fromName = QFile::encodeName(from);
-    const QByteArray toName = QFile::encodeName(to);
-    int error = MoveWithoutReplacing(fromName, toName);
+    int error = MoveWithoutReplacing(from, to);
     // Another name of the very same file: only a change of letter case may go on from here.
-    if (error == EEXIST && from.compare(to, Qt::CaseInsensitive) == 0 && SameFile(fromName, toName))
-        error = MoveThroughTemporary(fromName, toName, from);
+    if (error == EEXIST &&
+        DisplayFormOf(from).compare(DisplayFormOf(to), Qt::CaseInsensitive) == 0 && SameFile(from, to))
+        error = MoveThroughTemporary(from, to);
     return SystemResult(error);
 }
 

@@ -8,6 +8,7 @@
 #include "naming/TRenameTagBatch.h"
 #include "naming/TfBatchProgress.h"
 #include "naming/TfrRename.h"
+#include "naming/UndoRenameBatch.h"
 #include "ui/TCDripperList.h"
 #include "ui/TfBatchDone.h"
 
@@ -22,7 +23,6 @@ TBatchRunner::TBatchRunner(TfMainForm& form)
       undo_(new QAction("Undo last rename batch", &form)) {
     TfrRename* panel = form.frRename();
     TCDripperList* list = form.SoundList();
-    batch_.Folder = [&form] { return form.CurrentFolder(); };
     batch_.Histories = {&panel->SFXHistory, &form.frCdimport()->SFXHistory};
     batch_.ListChanged = [list] { list->InvalidateAll(); };
     batch_.Run = [this, list](TRenameTagBatch& batch) {
@@ -84,7 +84,7 @@ void TBatchRunner::ShowReport(const QString& statistics, const QStringList& fail
 }
 
 void TBatchRunner::UndoLastRenameBatch() {
-    const int renames = int(TRenameJournal::Read(batch_.JournalPath()).Entries.size());
+    const int renames = FilesOnRecord(batch_.JournalPath());
     if (renames == 0) {
         UserMessages().ShowMessage(QStringLiteral("There is no rename batch to undo"));
         return;

@@ -12,7 +12,7 @@ class TfBatchDone;
 class TfMainForm;
 
 // Runs the rename and tag batch from the main window: "Process marked", "Process all" and
-// "Undo last rename batch". It hands the batch the panel, the folder and the marked rows,
+// "Undo last rename batch". It hands the batch the panel and the marked rows,
 // runs it in steps behind a progress box and shows the report.
 class TBatchRunner : public QObject {
     Q_OBJECT

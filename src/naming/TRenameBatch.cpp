@@ -32,7 +32,7 @@ void TRenameBatch::BroadcastTagChanged() {
 TBatchReport TRenameBatch::RunBatch(const std::vector<int>& rows, const TPanelValues& panel) {
     const bool wasRunning = std::exchange(running_, true);
     const auto stopped = qScopeGuard([this, wasRunning] { running_ = wasRunning; });
-    TRenameTagBatch batch(sounds_, rows, panel, Folder(), journalPath_);
+    TRenameTagBatch batch(sounds_, rows, panel, journalPath_);
     Run(batch);
     ListChanged();
     return batch.Report();

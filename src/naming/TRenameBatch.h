@@ -14,16 +14,15 @@ class TRenameTagBatch;
 class TSoundList;
 
 // The rename and tag batch of the rename/tag mode, on the main sound list and the rename
-// naming. The window tells it the panel's values, the folder and how to run and report; the
+// naming. The window tells it the panel's values and how to run and report; the
 // operations return their report and show nothing themselves. Rows are positions in the sound
 // list (row i shows sound i).
 class TRenameBatch {
 public:
     TRenameBatch(TSoundList& sounds, const TFileNameOptions& naming, QString journalPath);
 
-    // The panel's values and the source folder at the moment they are needed.
+    // The panel's values at the moment they are needed. Files are renamed in their own folder.
     std::function<TPanelValues()> Panel = [] { return TPanelValues(); };
-    std::function<QString()> Folder = [] { return QString(); };
     // The word histories that learn the series and CD texts of every batch.
     std::vector<THistoryList*> Histories;
     // Lets go of a previewed file before "Process all" (the preview player sets it).
