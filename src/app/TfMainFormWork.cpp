@@ -122,6 +122,10 @@ void TfMainForm::FolderLoaded(const std::shared_ptr<TSoundList>& loaded, const Q
     ReleaseRecords();
     for (TSoundRef& sound : loaded->TakeRecords())
         sounds_.Add(std::move(sound));
+    // The records carry the panel as it was when the load started; an edit made since reached
+    // only the list of then. What the panel shows is what the next batch writes.
+    if (frRename_->PanelValues() != listedPanel_)
+        batchRunner_->Batch().ApplyPanelFields();
     soundList_->RefreshList();
     UpdateStats();
     if (!error.isEmpty())

@@ -1,4 +1,5 @@
-// What the window lists of a folder: names that are no UTF-8 and folders named so in the tree.
+// What the window lists of a folder: names that are no UTF-8, folders named so in the tree,
+// and the panel's values on the records of every listing.
 #include "app/TfMainForm.h"
 
 #include "app/tsound.h"
@@ -11,11 +12,14 @@
 #include "ui/TFolderBrowseModel.h"
 #include "ui/TfBatchDone.h"
 
+#include <QAction>
 #include <QLabel>
+#include <QLineEdit>
 #include <QTreeView>
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <memory>
 
 namespace {
@@ -62,5 +66,52 @@ TEST_F(FolderListingInWindow, AFolderNamedInLatin1IsInTheTreeAndItsNamesAreListe
     EXPECT_EQ(cafe.path, form->CurrentFolder() + QString::fromUtf8("/Caf\xc3\xa9 old.wav"));
     EXPECT_EQ(cafe.pathOnDisk, folder + "/Caf\xe9 old.wav");
     EXPECT_EQ(form->Sounds().Items(1)->pathOnDisk, folder + "/Rain.wav"); // the folder's bytes
+}
+
+TEST_F(FolderListingInWindow, TheRecordsOfEveryListingCarryWhatThePanelShows) {
+    dir.Write("Dog bark.wav", "");
+    dir.Write("Rain.wav", "");
+    form->RenameNaming.Mask = "%Ser; - %FDes;";
+    PickFolderInWindow(*form, program, dir.Path());
+    panel->editSeries->setText("Nature");
+    panel->editCD->setText("Birds 2");
+    panel->editPublisher->setText("Acme");
+
+    struct TWay {
+        const char* what;
+        std::function<void()> relist;
+    };
+    const TWay ways[] = {
+        {"the folder picked again", [&] { PickFolderInWindow(*form, program, dir.Path()); }},
+        {"the panel edited while the folder is read",
+         [&] {
+             panel->editPublisher->setText("Old");
+             form->LoadSettings(program.Write("again.xml", "<r><Renamer><LastFolder>" +
+                                                               dir.Path().toUtf8() +
+                                                               "</LastFolder></Renamer></r>"));
+             panel->editPublisher->setText("Acme"); // before the worker's records arrive
+             ASSERT_TRUE(WaitForFolderListed(*form));
+         }},
+        {"a rename batch undone",
+         [&] {
+             form->Action("acMarkAll")->trigger();
+             form->Action("acProcSel")->trigger();
+             ASSERT_EQ(form->Sounds().Items(0)->Comment, QString()); // renamed
+             form->BatchRunner()->UndoAction()->trigger();
+         }},
+    };
+    for (const TWay& way : ways) {
+        SCOPED_TRACE(way.what);
+        way.relist();
+        ASSERT_EQ(form->Sounds().Count(), 2);
+        for (const tsound* sound : form->Sounds()) {
+            EXPECT_FALSE(sound->Comment.isEmpty()); // listed anew
+            EXPECT_EQ(sound->ID3.Artist, "Nature");
+            EXPECT_EQ(sound->ID3.Album, "Birds 2");
+            EXPECT_EQ(sound->ID3.Publisher, "Acme");
+            EXPECT_EQ(sound->filename, "Nature - " + sound->Comment);
+        }
+    }
+    EXPECT_EQ(messages.Messages, QStringList());
 }
 } // namespace
