@@ -42,7 +42,7 @@ struct FolderListingInWindow : ::testing::Test {
 TEST_F(FolderListingInWindow, AFolderNamedInLatin1IsInTheTreeAndItsNamesAreListedAndCounted) {
     const QByteArray folder = MakeOnDisk(dir, "Alt\xe9", true);
     ASSERT_FALSE(folder.isEmpty());
-    for (const QByteArray name : {QByteArray("Caf\xe9 old.wav"), QByteArray("Rain.wav")})
+    for (const QByteArray& name : {QByteArray("Caf\xe9 old.wav"), QByteArray("Rain.wav")})
         ASSERT_EQ(::close(::open((folder + '/' + name).constData(), O_WRONLY | O_CREAT, 0600)), 0);
 
     QTreeView* tree = form->FolderTree();

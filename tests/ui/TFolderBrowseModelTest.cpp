@@ -21,8 +21,8 @@ QStringList Rows(TFolderBrowseModel& model, const QModelIndex& parent) {
 
 TEST(TFolderBrowseModel, ShowsEveryFolderByItsBytesInReadingOrder) {
     TTestDir dir;
-    for (const QByteArray name : {QByteArray("f2"), QByteArray("f1"), QByteArray("Alt\xe9"),
-                                  QByteArray("Bird"), QByteArray("apple"), QByteArray(".hidden")})
+    for (const QByteArray& name : {QByteArray("f2"), QByteArray("f1"), QByteArray("Alt\xe9"),
+                                   QByteArray("Bird"), QByteArray("apple"), QByteArray(".hidden")})
         ASSERT_FALSE(MakeOnDisk(dir, name, true).isEmpty());
     MakeOnDisk(dir, "file.wav");                                  // no folder
     ASSERT_TRUE(QFile::link(dir.File("Bird"), dir.File("cave"))); // a link to a folder is one
