@@ -9,6 +9,7 @@
 #include "app/TSoundList.h"
 #include "ui/DarkLook.h"
 #include "ui/TCDripperList.h"
+#include "ui/TFolderBrowseModel.h"
 #include "common/ResidentMemory.h"
 
 #include <QApplication>
@@ -17,7 +18,6 @@
 #include <QElapsedTimer>
 #include <QEvent>
 #include <QFile>
-#include <QFileSystemModel>
 #include <QLabel>
 #include <QLocale>
 #include <QProcess>
@@ -158,7 +158,7 @@ int main(int argc, char** argv) {
     form.show();
     QApplication::processEvents();
     auto* tree = form.FolderTree();
-    auto* model = static_cast<QFileSystemModel*>(tree->model());
+    auto* model = static_cast<TFolderBrowseModel*>(tree->model());
     auto pick = [&](const QString& folder) {
         tree->setCurrentIndex(model->index(folder));
         while (form.ListingFolder()) // the folder is read on a worker; its rows come whole
@@ -166,8 +166,8 @@ int main(int argc, char** argv) {
         form.SoundList()->viewport()->repaint();
     };
     pick(programFolder.path());
-    // The tree reads the folders on the way (and loads the system's file types for their
-    // icons) in the background: let it finish, as it has long finished when a user picks.
+    // The tree reads the folders on the way when asked for one, and lays out and paints its
+    // rows later: let it finish, as it has long finished when a user picks.
     tree->scrollTo(model->index(soundFolder));
     tree->scrollTo(model->index(sameFolder));
     QElapsedTimer settling;

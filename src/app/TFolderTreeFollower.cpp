@@ -1,8 +1,9 @@
 #include "app/TFolderTreeFollower.h"
 
+#include "ui/TFolderBrowseModel.h"
+
 #include <QDir>
 #include <QFileInfo>
-#include <QFileSystemModel>
 #include <QTimer>
 #include <QTreeView>
 
@@ -10,10 +11,10 @@ namespace {
 constexpr qint64 FollowAtMostMs = 3000; // what the tree does later is the user's business
 } // namespace
 
-TFolderTreeFollower::TFolderTreeFollower(QTreeView* tree, QFileSystemModel* model, QObject* parent)
+TFolderTreeFollower::TFolderTreeFollower(QTreeView* tree, TFolderBrowseModel* model, QObject* parent)
     : QObject(parent), tree_(tree), model_(model) {
-    connect(model_, &QFileSystemModel::directoryLoaded, this, &TFolderTreeFollower::Loaded);
-    connect(model_, &QFileSystemModel::layoutChanged, this, &TFolderTreeFollower::Sorted);
+    connect(model_, &TFolderBrowseModel::directoryLoaded, this, &TFolderTreeFollower::Loaded);
+    connect(model_, &TFolderBrowseModel::layoutChanged, this, &TFolderTreeFollower::Sorted);
 }
 
 void TFolderTreeFollower::Follow(const QString& folder) {

@@ -4,17 +4,17 @@
 #include <QObject>
 #include <QString>
 
-class QFileSystemModel;
+class TFolderBrowseModel;
 class QTreeView;
 
 // Keeps a folder that the program chose in view of the folder tree. The tree reads the folders
-// on the way in the background and sorts what it read a moment later, and each step moves the
-// chosen folder; the follower scrolls to it after each, until its siblings are read and sorted
-// (or a few seconds have passed, or the user picked a folder).
+// on the way when the folder is chosen, but lays out its rows only later (and not at all while
+// it is hidden), and each folder read moves the chosen one; the follower scrolls to it after
+// each, once the rows are laid out, for a few seconds or until the user picked a folder.
 class TFolderTreeFollower : public QObject {
     Q_OBJECT
 public:
-    TFolderTreeFollower(QTreeView* tree, QFileSystemModel* model, QObject* parent = nullptr);
+    TFolderTreeFollower(QTreeView* tree, TFolderBrowseModel* model, QObject* parent = nullptr);
 
     void Follow(const QString& folder);
     void Stop() { folder_.clear(); }
@@ -28,7 +28,7 @@ private:
     void ScrollSoon();
 
     QTreeView* tree_;
-    QFileSystemModel* model_;
+    TFolderBrowseModel* model_;
     QString folder_; // the folder followed; empty when none
     QElapsedTimer since_;
     bool siblingsLoaded_ = false;

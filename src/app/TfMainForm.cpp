@@ -1,6 +1,7 @@
 #include "app/TfMainForm.h"
 
 #include "app/ConnectShowingErrors.h"
+#include "app/DiskPath.h"
 #include "app/ExistingFolder.h"
 #include "app/GeneralErrorDisplay.h"
 #include "app/TActionTable.h"
@@ -16,9 +17,9 @@
 #include "cdimport/TCdImportController.h"
 #include "cdimport/TJobHandler.h"
 #include "cdimport/TfrCdimport.h"
-#include "ui/TElidedPathLabel.h"
-#include "naming/TFolderLoader.h"
+#include "naming/LoadFolder.h"
 #include "naming/NameBuilders.h"
+#include "naming/TFolderLoader.h"
 #include "naming/OutputPaths.h"
 #include "naming/TfFilename.h"
 #include "naming/TfrRename.h"
@@ -27,6 +28,8 @@
 #include "ui/TCDripperList.h"
 #include "ui/TCustomBitButton.h"
 #include "ui/TDriveBox.h"
+#include "ui/TElidedPathLabel.h"
+#include "ui/TFolderBrowseModel.h"
 #include "ui/TSoundListContextMenu.h"
 #include "ui/TfAbout.h"
 #include "ui/TfrOptions.h"
@@ -39,7 +42,6 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
-#include <QFileSystemModel>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
@@ -292,9 +294,8 @@ QWidget* TfMainForm::BuildFolderColumn() {
     folderColumn_->setObjectName("FolderColumn");
     auto* layout = new QVBoxLayout(folderColumn_);
     layout->setContentsMargins(0, 0, 0, 0);
-    folderModel_ = new QFileSystemModel(this);
-    folderModel_->setFilter(QDir::AllDirs | QDir::NoDotAndDotDot | QDir::Drives);
-    folderModel_->setRootPath(QString());
+    // Read by bytes: a folder whose name is no UTF-8 is shown and listed like any other.
+    folderModel_ = new TFolderBrowseModel(this);
     folderTree_ = new QTreeView(folderColumn_);
     folderTree_->setObjectName("FolderTree");
     folderTree_->setModel(folderModel_);
@@ -304,8 +305,10 @@ QWidget* TfMainForm::BuildFolderColumn() {
     ConnectShowingErrors(folderTree_->selectionModel(), &QItemSelectionModel::currentChanged, this,
                          [this](const QModelIndex& current) {
                              if (!selectingFolder_)
-                                 FolderTreeChange(folderModel_->filePath(current));
+                                 FolderTreeChange(folderModel_->DiskPath(current));
                          });
+    // The tree is no watcher of the disk: a folder shows what is in it now when it is opened.
+    connect(folderTree_, &QTreeView::expanded, this, &TfMainForm::RereadFolderTree);
     treeFollower_ = new TFolderTreeFollower(folderTree_, folderModel_, this);
     layout->addWidget(folderTree_);
     return folderColumn_;
@@ -361,8 +364,10 @@ void TfMainForm::ShowRenameMode() {
     frCdimport_->hide();
     frOptions_->hide();
     frRename_->show();
-    if (folderColumn_->isHidden())
+    if (folderColumn_->isHidden()) {
+        RereadFolderTree(QModelIndex()); // folders made or removed meanwhile
         treeFollower_->ShowCurrentOnceLaidOut(); // the folder chosen while it was hidden
+    }
     folderColumn_->show();
     PressModeButton("acRenameMode");
     if (importMode_) {
@@ -401,8 +406,19 @@ void TfMainForm::SetBusy(bool busy) {
 
 void TfMainForm::UpdateStats() {
     const int count = sounds_.Count();
-    lblCount_->setText(importMode_ ? QString("%1 sounds on disc").arg(count)
-                                   : QString("Folder contains %1 sounds").arg(count));
+    if (importMode_) {
+        lblCount_->setText(QString("%1 sounds on disc").arg(count));
+        return;
+    }
+    // Names that are no UTF-8 are listed under a display form; the user should know that the
+    // name shown is not quite the name on disk.
+    QString text = QString("Folder contains %1 sounds").arg(count);
+    const int notUtf8 = NamesNotUtf8(sounds_);
+    if (notUtf8 == 1)
+        text += QStringLiteral(" (1 name is not UTF-8)");
+    else if (notUtf8 > 1)
+        text += QString(" (%1 names are not UTF-8)").arg(notUtf8);
+    lblCount_->setText(text);
 }
 
 void TfMainForm::ScheduleListRefresh() {
@@ -497,10 +513,20 @@ QString TfMainForm::FirstTargetText() const {
     return first.path.isEmpty() ? BuildOutputFolder(first, CdNaming, cdOutputRoot) : first.path;
 }
 
-void TfMainForm::FolderTreeChange(const QString& folder) {
+void TfMainForm::FolderTreeChange(const QByteArray& folder) {
     treeFollower_->Stop(); // the user's own choice: the tree stays where the user put it
-    currentFolder_ = folder; // listed now, or once the work on the list has ended
+    SetCurrentFolder(folder); // listed now, or once the work on the list has ended
     ListCurrentFolder();
+}
+
+void TfMainForm::RereadFolderTree(const QModelIndex& folder) {
+    // A folder gone from under the tree's selection moves it; that picks no folder to list.
+    selectingFolder_ = true;
+    if (folder.isValid())
+        folderModel_->Reread(folder);
+    else
+        folderModel_->RereadAll();
+    selectingFolder_ = false;
 }
 
 void TfMainForm::SelectFolderInTree(const QString& folder) {

@@ -6,6 +6,7 @@
 #include "app/TWorkerThreads.h"
 #include "cdimport/TOutputFormat.h"
 #include "naming/TFileNameOptions.h"
+#include "naming/TPanelValues.h"
 
 #include <QElapsedTimer>
 #include <QWidget>
@@ -17,8 +18,8 @@
 class ICdDriveList;
 class QAction;
 class QComboBox;
-class QFileSystemModel;
 class QLabel;
+class QModelIndex;
 class QProgressBar;
 class QPushButton;
 class QSplitter;
@@ -31,6 +32,7 @@ class TBatchRunner;
 class TCDripperList;
 class TCustomBitButton;
 class TDescriptionEditing;
+class TFolderBrowseModel;
 class TFolderTreeFollower;
 class TFolderLoader;
 class TSoundListContextMenu;
@@ -92,7 +94,10 @@ public:
     // A folder is being listed on a worker.
     bool ListingFolder() const;
     bool Started() const { return started_; }
+    // The folder picked in the tree, as shown; CurrentFolderOnDisk gives its bytes, which need
+    // not be UTF-8 (a folder named in Latin-1 shows "Café" and is opened by its own bytes).
     QString CurrentFolder() const { return currentFolder_; }
+    QByteArray CurrentFolderOnDisk() const;
     TSoundList& Sounds() { return sounds_; }
     TOutputFormat OutputFormat;
     TFileNameOptions CdNaming;
@@ -213,7 +218,8 @@ private:
     void ListDrivesAgain();
     void DrivesListed(const QStringList& lines);
     void ShowDriveState();
-    void FolderTreeChange(const QString& folder);
+    void FolderTreeChange(const QByteArray& folder);
+    void SetCurrentFolder(const QByteArray& folder);
     // The folder listing on a worker and the requests that wait for work to end
     // (TfMainFormWork.cpp).
     void CreateFolderListing();
@@ -226,6 +232,8 @@ private:
     // A request that had to wait for the work to end is carried out once it has.
     void PendingTimerTimer();
     void SelectFolderInTree(const QString& folder);
+    // Reads `folder` of the tree again, or every folder it has read when it is invalid.
+    void RereadFolderTree(const QModelIndex& folder);
 
     void FillPresetBox();
     void cmbPresetSelect(int index);
@@ -259,6 +267,7 @@ private:
     bool busy_ = false;
     bool started_ = false;
     QString currentFolder_;
+    QByteArray currentFolderOnDisk_; // only when its bytes are no valid UTF-8
     TSoundList sounds_;
 
     std::map<QString, QAction*> actions_;
@@ -279,7 +288,7 @@ private:
     TSoundListContextMenu* soundListMenu_ = nullptr;
     QWidget* folderColumn_ = nullptr;
     QTreeView* folderTree_ = nullptr;
-    QFileSystemModel* folderModel_ = nullptr;
+    TFolderBrowseModel* folderModel_ = nullptr;
     QWidget* workPanel_ = nullptr;
     QProgressBar* gauge_ = nullptr;
     QLabel* lblStatus_ = nullptr;
@@ -290,6 +299,7 @@ private:
     QLabel* lblNoDrives_ = nullptr;
     QString pressedModeButton_;
     TFolderLoader* folderLoader_ = nullptr;
+    TPanelValues listedPanel_; // what the running folder load gives its records
     QTimer* pendingTimer_ = nullptr;
     QStringList pendingOpen_;
     bool folderPending_ = false;

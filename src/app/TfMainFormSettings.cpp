@@ -1,6 +1,7 @@
 // The main window's settings: what it writes into a settings document and how it applies one.
 #include "app/TfMainForm.h"
 
+#include "app/DiskPath.h"
 #include "app/ExistingFolder.h"
 #include "app/IUserMessages.h"
 #include "app/ReachableFrame.h"
@@ -213,7 +214,7 @@ void TfMainForm::ApplyLastFolder(const QString& folder) {
     const QString existing = ExistingFolderOrParent(folder);
     if (!existing.isEmpty()) {
         SelectFolderInTree(existing);
-        currentFolder_ = existing;
+        SetCurrentFolder(DiskPath(existing));
     }
     try {
         ListCurrentFolder();

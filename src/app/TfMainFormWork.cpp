@@ -1,9 +1,11 @@
 // The main window's work state: what works on the sound list, which requests must wait for it,
 // and the folder listing that runs on a worker.
 #include "app/ConnectShowingErrors.h"
+#include "app/DiskPath.h"
 #include "app/IUserMessages.h"
 #include "app/TfMainForm.h"
 #include "cdimport/TCdImportController.h"
+#include "naming/LoadFolder.h"
 #include "naming/TBatchRunner.h"
 #include "naming/TFolderLoader.h"
 #include "naming/TfrRename.h"
@@ -13,6 +15,7 @@
 #include <QFileInfo>
 #include <QLabel>
 #include <QTimer>
+
 
 void TfMainForm::CreateFolderListing() {
     folderLoader_ = new TFolderLoader(this);
@@ -95,11 +98,22 @@ void TfMainForm::ListCurrentFolder() {
     }
     ReleaseRecords();
     UpdateStats();
-    if (currentFolder_.isEmpty() || !QFileInfo(currentFolder_).isDir()) {
+    const QByteArray folder = CurrentFolderOnDisk();
+    if (!IsFolderOnDisk(folder)) {
         folderLoader_->Abandon();
         return;
     }
-    folderLoader_->Start(currentFolder_, RenameNaming, frRename_->chkDoRename->isChecked());
+    listedPanel_ = frRename_->PanelValues();
+    folderLoader_->Start(folder, RenameNaming, listedPanel_);
+}
+
+QByteArray TfMainForm::CurrentFolderOnDisk() const {
+    return currentFolderOnDisk_.isEmpty() ? DiskPath(currentFolder_) : currentFolderOnDisk_;
+}
+
+void TfMainForm::SetCurrentFolder(const QByteArray& folder) {
+    currentFolder_ = DisplayFormOf(folder);
+    currentFolderOnDisk_ = IsValidUtf8(folder) ? QByteArray() : folder;
 }
 
 void TfMainForm::FolderLoaded(const std::shared_ptr<TSoundList>& loaded, const QString& error) {
@@ -108,6 +122,10 @@ void TfMainForm::FolderLoaded(const std::shared_ptr<TSoundList>& loaded, const Q
     ReleaseRecords();
     for (TSoundRef& sound : loaded->TakeRecords())
         sounds_.Add(std::move(sound));
+    // The records carry the panel as it was when the load started; an edit made since reached
+    // only the list of then. What the panel shows is what the next batch writes.
+    if (frRename_->PanelValues() != listedPanel_)
+        batchRunner_->Batch().ApplyPanelFields();
     soundList_->RefreshList();
     UpdateStats();
     if (!error.isEmpty())

@@ -1,19 +1,23 @@
 #include "naming/LoadFolder.h"
 
+#include "app/DiskPath.h"
 #include "app/TSoundList.h"
 #include "app/tsound.h"
+#include "naming/ApplyPanelFields.h"
 #include "naming/NameBuilders.h"
 #include "naming/TBackgroundListing.h"
 
 #include <QCollator>
 #include <QCollatorSortKey>
-#include <QFileInfo>
 
 #include <algorithm>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <thread>
 #include <vector>
+
+#include <sys/stat.h>
 
 namespace {
 TAudioFormat FormatOfExtension(QStringView suffix) {
@@ -24,14 +28,14 @@ TAudioFormat FormatOfExtension(QStringView suffix) {
     return sfwav;
 }
 
-// The record of one listed file, made from its name alone. The name is kept once for the
-// file name and the present name (shared text), which 100,000 records notice.
-std::unique_ptr<tsound> MakeFolderSound(const QString& path, qsizetype nameStart) {
+// The record of one listed file, made from its name alone (`name` is its display form). The
+// name is kept once for the file name and the present name (shared text), which 100,000
+// records notice. A path that is no valid UTF-8 keeps its bytes for whatever opens the file.
+std::unique_ptr<tsound> MakeFolderSound(const QByteArray& path, const QString& name) {
     auto sound = std::make_unique<tsound>();
-    const QString name = path.mid(nameStart);
     const qsizetype dot = name.lastIndexOf(u'.');
     sound->Status = ssRenameTag;
-    sound->path = path;
+    SetPathFromDisk(*sound, path);
     sound->filename = name;
     sound->Comment = name;
     sound->Description = dot < 0 ? name : name.left(dot);
@@ -58,8 +62,10 @@ public:
         run.reserve(listed.size());
         for (TListedFile& file : listed) {
             run.push_back(quint32(files_.size()));
-            keys_.push_back(collator_.sortKey(file.path.mid(file.nameStart).toCaseFolded()));
-            files_.push_back(std::move(file));
+            QString name = DisplayFormOf(file.path.mid(file.nameStart));
+            keys_.push_back(collator_.sortKey(name.toCaseFolded()));
+            names_.push_back(std::move(name));
+            files_.push_back(std::move(file.path));
         }
         std::sort(run.begin(), run.end(), TBefore{keys_});
         runs_.push_back(std::move(run));
@@ -75,14 +81,14 @@ public:
         if (!runs_.empty()) {
             const std::vector<quint32>& order = runs_.front();
             for (size_t i = 0; i < order.size(); ++i) {
-                const TListedFile& file = files_[order[i]];
-                std::unique_ptr<tsound> sound = MakeFolderSound(file.path, file.nameStart);
+                std::unique_ptr<tsound> sound = MakeFolderSound(files_[order[i]], names_[order[i]]);
                 sound->ID3.Track = QString::number(i + 1);
                 sounds.Add(std::move(sound));
             }
         }
         runs_.clear();
         files_.clear();
+        names_.clear();
         keys_.clear();
     }
 
@@ -104,7 +110,8 @@ private:
     }
 
     QCollator collator_;
-    std::vector<TListedFile> files_;         // in listing order
+    std::vector<QByteArray> files_;          // full paths, in listing order
+    std::vector<QString> names_;             // the display form of each one's name
     std::vector<QCollatorSortKey> keys_;     // of each of them
     std::vector<std::vector<quint32>> runs_; // sorted runs of positions, longest first
 };
@@ -126,12 +133,13 @@ void FillFromListing(TBackgroundListing& listing, TSoundList& sounds,
     }
     order.MoveInOrderTo(sounds);
 }
-} // namespace
 
-void LoadFolder(const QString& folder, TSoundList& sounds, const TFileNameOptions& naming,
-                bool renameFiles, const TFolderLoadEvents& events) {
+// Lists `folder` into `sounds`; `name` gives the filled list its names (and whatever else the
+// records carry besides them).
+void ListInto(const QByteArray& folder, TSoundList& sounds, const TFolderLoadEvents& events,
+              const std::function<void()>& name) {
     std::optional<TBackgroundListing> listing;
-    if (!folder.isEmpty() && QFileInfo(folder).isDir())
+    if (IsFolderOnDisk(folder))
         listing.emplace(folder);
     // The list is empty at once; the old records, which take as long to release as the folder
     // to read when there are 100,000, go once the new rows are shown, on a thread of their own.
@@ -145,7 +153,7 @@ void LoadFolder(const QString& folder, TSoundList& sounds, const TFileNameOption
         if (events.namesBuilt && events.listChanged)
             events.listChanged();
         release = std::jthread([old = std::move(previous)]() mutable { old.clear(); });
-        BuildRenameNames(sounds, naming, renameFiles);
+        name();
         if (events.namesBuilt)
             events.namesBuilt();
         else if (events.listChanged)
@@ -158,4 +166,33 @@ void LoadFolder(const QString& folder, TSoundList& sounds, const TFileNameOption
         throw;
     }
     finish();
+}
+} // namespace
+
+void LoadFolder(const QString& folder, TSoundList& sounds, const TFileNameOptions& naming,
+                bool renameFiles, const TFolderLoadEvents& events) {
+    ListInto(DiskPath(folder), sounds, events,
+             [&] { BuildRenameNames(sounds, naming, renameFiles); });
+}
+
+void LoadFolderOnDisk(const QByteArray& folder, TSoundList& sounds, const TFileNameOptions& naming,
+                      const TPanelValues& panel, const TFolderLoadEvents& events) {
+    ListInto(folder, sounds, events, [&] { ApplyPanelFields(sounds, panel, naming); });
+}
+
+bool IsFolderOnDisk(const QByteArray& folder) {
+    struct stat status {};
+    return !folder.isEmpty() && ::stat(folder.constData(), &status) == 0 && S_ISDIR(status.st_mode);
+}
+
+int NamesNotUtf8(const TSoundList& sounds) {
+    int count = 0;
+    for (const tsound* sound : sounds) {
+        if (sound->pathOnDisk.isEmpty())
+            continue; // the whole path is valid UTF-8
+        const QByteArray& path = sound->pathOnDisk;
+        if (!IsValidUtf8(path.mid(path.lastIndexOf('/') + 1)))
+            ++count;
+    }
+    return count;
 }

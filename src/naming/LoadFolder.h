@@ -1,7 +1,9 @@
 #pragma once
 
 #include "naming/TFileNameOptions.h"
+#include "naming/TPanelValues.h"
 
+#include <QByteArray>
 #include <QString>
 
 #include <functional>
@@ -38,3 +40,17 @@ inline constexpr size_t FolderLoadStep = 2000;
 // so far, names them, and then reaches the caller.
 void LoadFolder(const QString& folder, TSoundList& sounds, const TFileNameOptions& naming,
                 bool renameFiles, const TFolderLoadEvents& events);
+
+// The same for a folder given as the system spells it (its bytes need not be UTF-8), and the
+// records carry the panel's metadata as they arrive: what the panel shows is what a batch on
+// them writes. Names are built with the panel's "Rename files". Records of files whose names
+// are no valid UTF-8 keep their path's bytes (see DiskPath.h) and show a display form.
+// An unreadable folder is an error; the files read before it stay listed.
+void LoadFolderOnDisk(const QByteArray& folder, TSoundList& sounds, const TFileNameOptions& naming,
+                      const TPanelValues& panel, const TFolderLoadEvents& events);
+
+// True when `folder` (bytes) names a folder, or a link to one.
+bool IsFolderOnDisk(const QByteArray& folder);
+
+// How many records of `sounds` have a file name (not only a folder) that is no valid UTF-8.
+int NamesNotUtf8(const TSoundList& sounds);

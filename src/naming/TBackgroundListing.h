@@ -1,6 +1,6 @@
 #pragma once
 
-#include <QString>
+#include <QByteArray>
 
 #include <condition_variable>
 #include <deque>
@@ -10,19 +10,22 @@
 #include <thread>
 #include <vector>
 
-// One sound file found: its full path and where its name starts in it.
+// One sound file found: its full path as the system spells it (bytes, not always UTF-8) and
+// where its name starts in it.
 struct TListedFile {
-    QString path;
+    QByteArray path;
     qsizetype nameStart;
 };
 
 // Lists the sound files ("*.wav", "*.mp3", "*.aif", letter case ignored) of one folder, not its
 // subfolders, on a thread of its own, so that the caller can turn the first files into records
-// while later ones are still being read. Only files are listed, never folders.
+// while later ones are still being read. Only files are listed, never folders, and no hidden
+// ones. Names are read as bytes: a name that is no valid UTF-8 is listed like any other.
 class TBackgroundListing {
 public:
-    // Starts listing `folder`. A folder that is not there lists nothing.
-    explicit TBackgroundListing(const QString& folder);
+    // Starts listing `folder` (its bytes). A folder that is not there lists nothing; one that
+    // cannot be read makes Take throw, once the files read before are taken.
+    explicit TBackgroundListing(const QByteArray& folder);
     // Waits for the listing to end.
     ~TBackgroundListing();
     TBackgroundListing(const TBackgroundListing&) = delete;
@@ -35,7 +38,7 @@ public:
 private:
     static constexpr size_t HandOverBatch = 256;
 
-    void Run(const QString& folder);
+    void Run(const QByteArray& folder);
     void HandOver(std::vector<TListedFile>& batch);
 
     std::mutex mutex_;

@@ -16,6 +16,8 @@
 #include <QCheckBox>
 #include <QDir>
 
+#include <exception>
+
 TBatchRunner::TBatchRunner(TfMainForm& form)
     : QObject(&form), form_(form),
       batch_(form.Sounds(), form.RenameNaming,
@@ -94,15 +96,25 @@ void TBatchRunner::UndoLastRenameBatch() {
                 .arg(renames)))
         return;
     const TUndoReport report = batch_.UndoLastRenameBatch();
-    ListFolderAgain();
+    // The files are back under their old names whatever the listing meets: the report comes
+    // first, then why the folder could not be listed again.
+    QString listingError;
+    try {
+        ListFolderAgain();
+    } catch (const std::exception& error) {
+        listingError = QString::fromUtf8(error.what());
+    }
     ShowReport(report.StatisticsLine(), report.Failures);
+    if (!listingError.isEmpty())
+        UserMessages().ShowMessage(listingError);
 }
 
-// The records still name the files as the batch left them.
+// The records still name the files as the batch left them. The new ones carry the panel's
+// values, which the panel goes on showing.
 void TBatchRunner::ListFolderAgain() {
     if (form_.ImportMode())
         return;
     TCDripperList* list = form_.SoundList();
-    LoadFolder(form_.CurrentFolder(), form_.Sounds(), form_.RenameNaming,
-               form_.frRename()->chkDoRename->isChecked(), [list] { list->RefreshList(); });
+    LoadFolderOnDisk(form_.CurrentFolderOnDisk(), form_.Sounds(), form_.RenameNaming,
+                     form_.frRename()->PanelValues(), [list] { list->RefreshList(); });
 }

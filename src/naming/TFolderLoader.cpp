@@ -26,11 +26,12 @@ void TFolderLoader::Abandon() {
     current_.reset();
 }
 
-void TFolderLoader::Start(const QString& folder, const TFileNameOptions& naming, bool renameFiles) {
+void TFolderLoader::Start(const QByteArray& folder, const TFileNameOptions& naming,
+                          const TPanelValues& panel) {
     Abandon();
     auto load = std::make_shared<TLoad>();
     current_ = load;
-    threads_.Run([this, load, folder, naming, renameFiles] {
+    threads_.Run([this, load, folder, naming, panel] {
         auto sounds = std::make_shared<TSoundList>();
         QString error;
         TFolderLoadEvents events;
@@ -45,7 +46,7 @@ void TFolderLoader::Start(const QString& folder, const TFileNameOptions& naming,
                 Qt::QueuedConnection);
         };
         try {
-            LoadFolder(folder, *sounds, naming, renameFiles, events);
+            LoadFolderOnDisk(folder, *sounds, naming, panel, events);
         } catch (const TLoadAbandoned&) {
         } catch (const std::exception& e) {
             error = QString::fromUtf8(e.what());

@@ -2,7 +2,9 @@
 
 #include "app/TWorkerThreads.h"
 #include "naming/TFileNameOptions.h"
+#include "naming/TPanelValues.h"
 
+#include <QByteArray>
 #include <QObject>
 #include <QString>
 
@@ -21,8 +23,9 @@ public:
     // Stops any load and waits for its thread.
     ~TFolderLoader() override;
 
-    // Starts listing `folder` with the names of `naming` (copied: later edits do not reach it).
-    void Start(const QString& folder, const TFileNameOptions& naming, bool renameFiles);
+    // Starts listing `folder` (its bytes, as the system spells it) into records that carry
+    // `panel` and the names of `naming` (both copied: later edits do not reach the load).
+    void Start(const QByteArray& folder, const TFileNameOptions& naming, const TPanelValues& panel);
     // The running load stops; it delivers nothing.
     void Abandon();
     bool Running() const { return bool(current_); }

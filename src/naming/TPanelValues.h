@@ -14,4 +14,5 @@ struct TPanelValues {
     bool DoiXML = false;
 
     bool WritesTags() const { return DoBwav || DoID3 || DoiXML; }
+    bool operator==(const TPanelValues&) const = default;
 };

@@ -9,6 +9,7 @@
 #include "naming/TfrRename.h"
 #include "ui/TCDripperList.h"
 #include "ui/TCustomBitButton.h"
+#include "ui/TFolderBrowseModel.h"
 #include "ui/TfrOptions.h"
 #include "common/TRecordingMessages.h"
 #include "common/TTestDir.h"
@@ -19,7 +20,6 @@
 #include <QComboBox>
 #include <QDir>
 #include <QElapsedTimer>
-#include <QFileSystemModel>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
@@ -348,7 +348,7 @@ TEST_F(MainFormFixture, FolderTreeScrollsToTheChosenFolderOnceItsSiblingsAreTher
     ASSERT_TRUE(QTest::qWaitForWindowExposed(form.get()));
     Load(*form, "<Renamer><LastFolder>" + chosen.toUtf8() + "</LastFolder></Renamer>");
     QTreeView* tree = form->FolderTree();
-    auto* model = static_cast<QFileSystemModel*>(tree->model());
+    auto* model = static_cast<TFolderBrowseModel*>(tree->model());
     const QModelIndex library = model->index(dir.File("Library"));
     ASSERT_TRUE(QTest::qWaitFor([&] { return model->rowCount(library) == 80; }, 5000));
     QTest::qWait(100); // what the tree does with the loaded rows

@@ -4,6 +4,15 @@
 #include <QFile>
 #include <QFileInfo>
 
+#include <filesystem>
+#include <system_error>
+
+TTestDir::~TTestDir() {
+    std::error_code ignored;
+    std::filesystem::remove_all(std::filesystem::path(QFile::encodeName(dir_.path()).toStdString()),
+                                ignored);
+}
+
 QString TTestDir::Write(const QString& name, const QByteArray& content) const {
     const QString path = File(name);
     QDir().mkpath(QFileInfo(path).absolutePath());

@@ -7,6 +7,12 @@
 // A temporary folder for one test, removed with it.
 class TTestDir {
 public:
+    TTestDir() = default;
+    // Removes the folder by its bytes: names that are no UTF-8 are invisible to Qt's removal.
+    ~TTestDir();
+    TTestDir(const TTestDir&) = delete;
+    TTestDir& operator=(const TTestDir&) = delete;
+
     QString Path() const { return dir_.path(); }
     // The full path of `name` inside the folder.
     QString File(const QString& name) const { return dir_.filePath(name); }

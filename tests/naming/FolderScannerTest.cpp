@@ -1,5 +1,7 @@
+#include "app/DiskPath.h"
 #include "app/TSoundList.h"
 #include "app/tsound.h"
+#include "common/DiskNames.h"
 #include "common/TTestDir.h"
 #include "naming/LoadFolder.h"
 #include "naming/TFindFile.h"
@@ -8,9 +10,12 @@
 #include <QFile>
 #include <QFileInfo>
 
+#include <algorithm>
+
 #include <gtest/gtest.h>
 
 #include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 TEST(TFindFile, PathKeepsPreviousWhenNewOneIsMissingOrEmpty) {
@@ -265,5 +270,78 @@ TEST(LoadFolder, OrdersByFullPathIgnoringCase) {
     for (const tsound* s : sounds)
         order.append(s->Comment);
     EXPECT_EQ(order, QStringList({"a.wav", "B.wav", "C.mp3", "c.wav"}));
+}
+
+TEST(LoadFolder, NamesThatAreNoUtf8AreListedByTheirBytes) {
+    TTestDir dir;
+    struct TCase {
+        QByteArray onDisk;
+        const char* shown; // UTF-8
+        bool keepsBytes;
+    };
+    const TCase cases[] = {{"Caf\xe9 old.wav", "Caf\xc3\xa9 old.wav", true},
+                           {"Caf\xc3\xa9 new.wav", "Caf\xc3\xa9 new.wav", false},
+                           {"M\xfcll.mp3", "M\xc3\xbcll.mp3", true},
+                           {"Rain.wav", "Rain.wav", false}};
+    for (const TCase& c : cases)
+        ASSERT_FALSE(MakeOnDisk(dir, c.onDisk).isEmpty());
+    MakeOnDisk(dir, "\xe9t\xe9.txt"); // no sound, whatever its name
+
+    TSoundList sounds;
+    LoadFolder(dir.Path(), sounds, TFileNameOptions(), true, {});
+    ASSERT_EQ(sounds.Count(), 4);
+    EXPECT_EQ(NamesNotUtf8(sounds), 2);
+    for (const TCase& c : cases) {
+        const QString shown = QString::fromUtf8(c.shown);
+        SCOPED_TRACE(shown.toStdString());
+        const auto found = std::find_if(sounds.begin(), sounds.end(),
+                                        [&](const tsound* s) { return s->Comment == shown; });
+        ASSERT_NE(found, sounds.end());
+        const tsound& sound = **found;
+        EXPECT_EQ(sound.path, dir.Path() + "/" + shown);
+        EXPECT_EQ(sound.pathOnDisk, c.keepsBytes ? DiskPathIn(dir, c.onDisk) : QByteArray());
+        EXPECT_EQ(sound.filename, shown); // the name builder works on the display form
+        EXPECT_EQ(sound.Description + shown.mid(shown.lastIndexOf('.')), shown);
+        EXPECT_EQ(::access(DiskPath(sound).constData(), F_OK), 0); // the file is found by it
+    }
+    // Sorted by what the user sees, letter case ignored.
+    QStringList order;
+    for (const tsound* sound : sounds)
+        order.append(sound->Comment);
+    EXPECT_EQ(order, QStringList({QString::fromUtf8("Caf\xc3\xa9 new.wav"),
+                                  QString::fromUtf8("Caf\xc3\xa9 old.wav"),
+                                  QString::fromUtf8("M\xc3\xbcll.mp3"), "Rain.wav"}));
+}
+
+TEST(LoadFolderOnDisk, AFolderNamedInLatin1IsListedAndItsRecordsCarryThePanel) {
+    TTestDir dir;
+    const QByteArray folder = MakeOnDisk(dir, "Alt\xe9", true);
+    ASSERT_FALSE(folder.isEmpty());
+    ASSERT_EQ(::close(::open((folder + "/Dog bark.wav").constData(), O_WRONLY | O_CREAT, 0600)), 0);
+    TPanelValues panel;
+    panel.Series = "Nature";
+    panel.CD = "Birds 2";
+    panel.Publisher = "Acme";
+    TFileNameOptions naming;
+    naming.Mask = "%Ser; - %FDes;";
+
+    TSoundList sounds;
+    LoadFolderOnDisk(folder, sounds, naming, panel, {});
+    ASSERT_EQ(sounds.Count(), 1);
+    const tsound& sound = *sounds.Items(0);
+    EXPECT_EQ(sound.path, dir.Path() + QString::fromUtf8("/Alt\xc3\xa9/Dog bark.wav"));
+    EXPECT_EQ(sound.pathOnDisk, folder + "/Dog bark.wav");
+    EXPECT_EQ(NamesNotUtf8(sounds), 0); // the folder's name is not the file's
+    EXPECT_EQ(sound.ID3.Artist, "Nature");
+    EXPECT_EQ(sound.ID3.Album, "Birds 2");
+    EXPECT_EQ(sound.ID3.Publisher, "Acme");
+    EXPECT_EQ(sound.ID3.Title, "Dog bark");
+    EXPECT_TRUE(sound.bwav.isEmpty()); // without "Broadcast-tag"
+    EXPECT_EQ(sound.filename, "Nature - Dog bark.wav");
+
+    panel.DoRename = false;
+    LoadFolderOnDisk(folder, sounds, naming, panel, {});
+    ASSERT_EQ(sounds.Count(), 1);
+    EXPECT_EQ(sounds.Items(0)->filename, "Dog bark.wav");
 }
 } // namespace
