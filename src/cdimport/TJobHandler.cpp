@@ -1,5 +1,6 @@
 #include "cdimport/TJobHandler.h"
 
+#include "app/DiskPath.h"
 #include "app/tsound.h"
 #include "cdimport/OutputFilePlacement.h"
 #include "cdimport/TLameEnc.h"
@@ -165,12 +166,10 @@ void TJobHandler::RipDoneStep() {
 
 void TJobHandler::FinishFile(const TsdxJob& job, const QString& output) {
     tsound& sound = *job.sound;
-    // The tags go into the side file, so the final name only ever shows a tagged file.
-    tsound atSide = sound;
-    atSide.path = output;
-    atSide.pathOnDisk.clear();
-    // The encoder wrote the MP3's tags itself.
-    const TResult tagged = job.JobKind == jkEncodeMp3 ? TResult::Ok() : tagger_.WriteTags(atSide);
+    // The tags go into the side file, so the final name only ever shows a tagged file. The
+    // encoder wrote the MP3's tags itself.
+    const TResult tagged = job.JobKind == jkEncodeMp3 ? TResult::Ok()
+                                                      : tagger_.WriteTagsTo(sound, DiskPath(output));
     if (!tagged) {
         sound.Status = sserror;
         AddFailure(sound, tagged.ErrorText(), KeepUnder(output, IncompleteNameFor(sound.path)));
