@@ -140,7 +140,7 @@ int main(int argc, char** argv) {
     TfMainForm form(program.path(), nullptr);
     form.StartUp();
     form.RenameNaming.Mask = "%Trc; - %Ser; - %FDes;";
-    form.RenameNaming.Demo = "\\\\01 - SFX Series - Full Description.wav";
+    form.RenameNaming.Demo = "/01 - SFX Series - Full Description.wav";
     form.ShowRenameMode();
     PickFolder(form, program, folder);
     TfrRename* panel = form.frRename();
