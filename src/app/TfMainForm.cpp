@@ -50,6 +50,8 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QSpinBox>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QSplitter>
 #include <QTimer>
 #include <QToolButton>
@@ -158,7 +160,19 @@ void TfMainForm::BuildWindow() {
 
     auto* middle = new QHBoxLayout;
     middle->setSpacing(0);
-    leftColumn_ = new QWidget(this);
+    // The panels keep their controls at full size: at the window's first size the options are
+    // taller than the column, and the column scrolls instead of squashing them.
+    leftScroll_ = new QScrollArea(this);
+    leftScroll_->setObjectName("LeftColumnScroll");
+    leftScroll_->setFrameShape(QFrame::NoFrame);
+    leftScroll_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    leftScroll_->setWidgetResizable(true);
+    leftScroll_->setFixedWidth(216);
+    // The scroll bar comes beside the panels, not over them: the column widens while it shows.
+    connect(leftScroll_->verticalScrollBar(), &QScrollBar::rangeChanged, this, [this](int, int maximum) {
+        leftScroll_->setFixedWidth(216 + (maximum > 0 ? leftScroll_->verticalScrollBar()->sizeHint().width() : 0));
+    });
+    leftColumn_ = new QWidget;
     leftColumn_->setObjectName("LeftColumn");
     leftColumn_->setFixedWidth(216);
     auto* leftLayout = new QVBoxLayout(leftColumn_);
@@ -174,7 +188,8 @@ void TfMainForm::BuildWindow() {
         leftLayout->addWidget(panel);
     ConnectShowingErrors(frOptions_->btnClearWords, &QPushButton::clicked, this,
                          &TfMainForm::btnClearWordsClick);
-    middle->addWidget(leftColumn_);
+    leftScroll_->setWidget(leftColumn_);
+    middle->addWidget(leftScroll_);
 
     splitter_ = new QSplitter(Qt::Horizontal, this);
     splitter_->addWidget(BuildCentre());
@@ -399,7 +414,7 @@ void TfMainForm::SetBusy(bool busy) {
         Action(name)->setEnabled(!busy);
     EnableListItems(!busy);
     workPanel_->setVisible(busy);
-    leftColumn_->setVisible(!busy);
+    leftScroll_->setVisible(!busy);
     topBar_->setVisible(!busy);
     folderColumn_->setVisible(!busy && !importMode_);
 }

@@ -22,6 +22,7 @@ class QLabel;
 class QModelIndex;
 class QProgressBar;
 class QPushButton;
+class QScrollArea;
 class QSplitter;
 class QTimer;
 class QToolButton;
@@ -278,6 +279,7 @@ private:
     QComboBox* cmbPresets_ = nullptr;
     QPushButton* btnUpdatePreset_ = nullptr;
     QWidget* leftColumn_ = nullptr;
+    QScrollArea* leftScroll_ = nullptr; // holds the left column
     TfrCdimport* frCdimport_ = nullptr;
     TfrRename* frRename_ = nullptr;
     TfrOptions* frOptions_ = nullptr;

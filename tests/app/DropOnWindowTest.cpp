@@ -40,13 +40,13 @@ TEST(DropOnWindow, ADroppedFileOrFolderOpensItsFolderInRenameMode) {
     ASSERT_TRUE(form.ImportMode());
 
     EXPECT_TRUE(Drop(form, {QUrl::fromLocalFile(rain)}));
-    QTest::qWaitFor([&] { return !form.ImportMode(); }, 5000);
-    WaitForFolderListed(form);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return !form.ImportMode(); }, 5000));
+    EXPECT_TRUE(WaitForFolderListed(form));
     EXPECT_FALSE(form.ImportMode());
     EXPECT_EQ(form.CurrentFolder(), rain);
 
     EXPECT_TRUE(Drop(form, {QUrl::fromLocalFile(gust)}));
-    QTest::qWaitFor([&] { return form.CurrentFolder() == wind; }, 5000);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return form.CurrentFolder() == wind; }, 5000));
     EXPECT_EQ(form.CurrentFolder(), wind) << "a file opens the folder it is in";
 
     EXPECT_FALSE(Drop(form, {QUrl("https://example.org/x.wav")})) << "nothing local: refused";
