@@ -29,7 +29,12 @@ TCdImportController::TCdImportController(TSoundList& sounds, TCDcontrol& cd, TJo
                                          ICdImportPanel& panel, IDiscLookups& lookups,
                                          QObject* parent)
     : QObject(parent), sounds_(sounds), cd_(cd), jobs_(jobs), panel_(panel), lookups_(lookups) {
-    jobs_.OnRipProgress = [this] { panel_.RipProgressed(); };
+    jobs_.OnRipProgress = [this] {
+        panel_.RipProgressed();
+        // The line follows the rows at once, not at the next tick of the paint timer.
+        if (running_)
+            panel_.ShowProgress(Progress());
+    };
     jobs_.OnFinished = [this] { JobsFinished(); };
 }
 

@@ -301,6 +301,19 @@ TEST_F(ImportController, ACancelLeavesNoCutTrackUnderItsFinalName) {
     EXPECT_GE(panel.Ended, 1);
 }
 
+TEST_F(ImportController, TheProgressLineFollowsEachRipAtOnce) {
+    Tick();
+    ripper.EndsLater = true;
+    panel.Marked = {0, 1, 2};
+    ASSERT_TRUE(controller->acRipSelectedExecute());
+    ripper.EndRip();
+    ASSERT_FALSE(panel.Shown.isEmpty());
+    EXPECT_EQ(panel.Shown.last().Label, "Ripping: 2/3") << "no wait for the paint timer";
+    ripper.EndRip();
+    EXPECT_EQ(panel.Shown.last().Label, "Ripping: 3/3");
+    ripper.EndRip();
+}
+
 TEST_F(ImportController, ClosingWaitsForTheRunningConversionAndKeepsTheStoppedRipAsIncomplete) {
     Tick();
     panel.Request.Format = TOutputFormat{sfwav, 256, 24, 48000};
