@@ -4,7 +4,6 @@
 #include "ui/PanelBuilder.h"
 #include "ui/TDriveBox.h"
 
-#include <QAbstractItemView>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
@@ -69,17 +68,6 @@ void TfrOptions::SetDrives(const QStringList& drives) {
     if (listedDrives_ == drives)
         return;
     listedDrives_ = drives;
-    const bool popupOpen = cmbDrive->view()->isVisible();
-    FillDrives(drives);
-    // An open list was sized for the drives it showed: opened again, it fits the new ones
-    // (the same drives come back then, which leaves it alone).
-    if (popupOpen) {
-        cmbDrive->hidePopup();
-        cmbDrive->showPopup();
-    }
-}
-
-void TfrOptions::FillDrives(const QStringList& drives) {
     const QString chosen = hasDrives_ ? cmbDrive->currentText() : QString();
     const int wanted = DriveNumber();
     cmbDrive->clear();

@@ -51,8 +51,6 @@ public:
     void SelectDrive(int drive);
 
 private:
-    void FillDrives(const QStringList& drives);
-
     std::optional<QStringList> listedDrives_;
     bool hasDrives_ = false;
     int wantedDrive_ = -1; // the setting while there is no drive to choose

@@ -4,9 +4,7 @@
 
 #include "common/QtPrinters.h"
 
-#include <QAbstractItemView>
 #include <QCheckBox>
-#include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>
 #include <QPushButton>
@@ -81,22 +79,4 @@ TEST_F(OptionsInTheLeftColumn, AWrappedCaptionTogglesOnItsSecondLineToo) {
     const bool before = box->isChecked();
     QTest::mouseClick(box, Qt::LeftButton, {}, QPoint(box->width() / 2, box->height() - 3));
     EXPECT_NE(box->isChecked(), before);
-}
-
-TEST(TfrOptionsDrives, AnOpenDriveListGrowsWithDrivesThatArriveWhileItIsOpen) {
-    TfrOptions options;
-    options.SetDrives({"0: /dev/sr0 HL-DT-ST DVDRAM"});
-    options.show();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(&options));
-    options.cmbDrive->showPopup();
-    ASSERT_TRUE(options.cmbDrive->view()->isVisible());
-    const int oneRow = options.cmbDrive->view()->height();
-
-    // A new disc image has appeared: the listing the opening started answers with three drives.
-    options.SetDrives({"0: /dev/sr0 HL-DT-ST DVDRAM", "1: Demo Effects", "2: Storms"});
-
-    EXPECT_TRUE(options.cmbDrive->view()->isVisible());
-    EXPECT_GE(options.cmbDrive->view()->height(), 3 * options.cmbDrive->view()->sizeHintForRow(0))
-        << "was " << oneRow;
-    options.cmbDrive->hidePopup();
 }
