@@ -3,7 +3,8 @@
 #include <QFileInfo>
 
 namespace {
-const char* const versionText = "Trackmoth 2.1";
+// The project's own version, handed in by the build.
+const char* const versionText = "Trackmoth " TRACKMOTH_VERSION;
 
 // Qt's options that take the next argument as their value.
 QStringList QtOptionsWithValue() {

@@ -1,7 +1,5 @@
 #pragma once
 
-#include <QString>
-
 #include <functional>
 
 // A progress or completion callback, bound to its receiver by the one who sets it.
@@ -13,10 +11,3 @@ inline void Notify(const TNotification& notification) {
         notification();
 }
 
-// A notification that carries a text for the user.
-using TMessageNotification = std::function<void(const QString&)>;
-
-inline void Notify(const TMessageNotification& notification, const QString& text) {
-    if (notification && !text.isEmpty())
-        notification(text);
-}
